@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "brellin/records.hpp"
+
+namespace brellin {
+
+// Backslash-n becomes a line feed, then backslash-t a tab; nothing else is an escape.
+std::string unescape_text(std::string_view text);
+
+// The RFQ pipeline's entry. Throws std::invalid_argument when the text is not valid UTF-8.
+RfqResult parse_rfq_document(std::string_view text);
+
+}  // namespace brellin

@@ -1,0 +1,3 @@
+import morvane
+
+print(morvane)

@@ -1,0 +1,30 @@
+// Unicode text helpers over UTF-8 (ICU underneath).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tarsk {
+
+// The Unicode White_Space property (25 code points).
+bool is_white_space(char32_t c);
+// Unicode Alphabetic property.
+bool is_alphabetic(char32_t c);
+// General category Nd, Nl or No.
+bool is_numeric(char32_t c);
+
+// Decodes the code point at byte offset `pos` of valid UTF-8 and stores its byte length in `len`.
+char32_t decode_utf8(std::string_view s, std::size_t pos, std::size_t& len);
+// Byte length of the UTF-8 sequence that starts with `lead`.
+std::size_t utf8_length(unsigned char lead);
+bool is_valid_utf8(std::string_view s);
+
+// Removes White_Space from both ends.
+std::string_view trim(std::string_view s);
+
+// Full Unicode case mappings, root locale; one character may become several.
+std::string to_lower(std::string_view s);
+std::string to_upper(std::string_view s);
+
+}  // namespace tarsk

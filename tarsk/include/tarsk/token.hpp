@@ -1,0 +1,40 @@
+// Tokens produced by the lexer and read by the group parser.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tarsk {
+
+enum class TokenKind : std::uint8_t {
+    Quantity = 0,
+    Connector = 1,
+    ColorKeyword = 2,
+    SizeKeyword = 3,
+    MaterialKeyword = 4,
+    Color = 5,
+    Size = 6,
+    Material = 7,
+    Gender = 8,
+    Standard = 9,
+    Country = 10,
+    Word = 11,
+};
+
+// Unit codes 0..26 index UNIT_NAMES; NO_UNIT marks a quantity without unit.
+using Unit = std::uint8_t;
+inline constexpr Unit NO_UNIT = 27;
+
+struct Token {
+    TokenKind kind{};
+    // Quantity: its Unit code. Connector: its Connector code. Otherwise 0.
+    std::uint8_t sub = 0;
+    // Quantity: its value (> 0, maybe +inf, never NaN).
+    double value = 0.0;
+    // Kinds Color..Word: the canonical value or the word text.
+    std::string text;
+
+    bool operator==(const Token&) const = default;
+};
+
+}  // namespace tarsk

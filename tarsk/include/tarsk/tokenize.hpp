@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "tarsk/token.hpp"
+
+namespace tarsk {
+
+// Turns one product query (any valid UTF-8) into its token list, adjacent words merged.
+// The lexicon must be built first (parse_query forces it; so does lexicon()).
+std::vector<Token> tokenize(std::string_view text);
+
+}  // namespace tarsk

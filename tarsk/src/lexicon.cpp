@@ -1,0 +1,10 @@
+#include "lexicon.hpp"
+
+namespace tarsk {
+
+const Lexicon& lexicon() {
+    static const Lexicon value{};
+    return value;
+}
+
+}  // namespace tarsk

@@ -1,0 +1,260 @@
+#include "tarsk/pattern.hpp"
+
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
+
+#include <cstdint>
+
+namespace tarsk {
+
+namespace {
+
+// Unicode White_Space, the meaning of \s in the patterns (PCRE2's UCP \s also takes U+180E).
+constexpr std::string_view SPACE_SET =
+    "\\x{9}-\\x{D}\\x{20}\\x{85}\\x{A0}\\x{1680}\\x{2000}-\\x{200A}\\x{2028}\\x{2029}"
+    "\\x{202F}\\x{205F}\\x{3000}";
+// Word characters: Alphabetic, marks, decimal digits, connector punctuation, joiners.
+constexpr std::string_view WORD_SET = "\\p{Alphabetic}\\p{M}\\p{Nd}\\p{Pc}\\x{200C}\\x{200D}";
+
+std::string word_boundary() {
+    const std::string w = "[" + std::string(WORD_SET) + "]";
+    return "(?:(?<=" + w + ")(?!" + w + ")|(?<!" + w + ")(?=" + w + "))";
+}
+
+std::string error_text(int code) {
+    PCRE2_UCHAR buf[256];
+    const int n = pcre2_get_error_message(code, buf, sizeof buf);
+    return n < 0 ? "PCRE2 error " + std::to_string(code) : std::string(reinterpret_cast<char*>(buf));
+}
+
+}  // namespace
+
+std::string translate_pattern(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    bool in_class = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\' && i + 1 < text.size()) {
+            const char e = text[++i];
+            switch (e) {
+                case 's':
+                    out += in_class ? std::string(SPACE_SET) : "[" + std::string(SPACE_SET) + "]";
+                    continue;
+                case 'w':
+                    out += in_class ? std::string(WORD_SET) : "[" + std::string(WORD_SET) + "]";
+                    continue;
+                case 'b':
+                    if (in_class) throw PatternError("\\b inside a class is not supported");
+                    out += word_boundary();
+                    continue;
+                case 'S':
+                case 'W':
+                case 'B':
+                    throw PatternError(std::string("unsupported escape \\") + e);
+                default:
+                    out += c;
+                    out += e;
+                    continue;
+            }
+        }
+        if (!in_class && c == '[') {
+            in_class = true;
+            out += c;
+            // A leading "^" and then a leading "]" belong to the class as written.
+            if (i + 1 < text.size() && text[i + 1] == '^') out += text[++i];
+            if (i + 1 < text.size() && text[i + 1] == ']') out += "\\]", ++i;
+            continue;
+        }
+        if (in_class && c == ']') in_class = false;
+        out += c;
+    }
+    return out;
+}
+
+std::string_view Match::str(std::string_view subject, std::size_t g) const {
+    if (!has(g)) return {};
+    return subject.substr(groups[g]->start, groups[g]->end - groups[g]->start);
+}
+
+struct Pattern::Impl {
+    pcre2_code* code = nullptr;
+    pcre2_match_context* context = nullptr;
+    std::uint32_t group_count = 0;
+    bool jit = false;
+
+    ~Impl() {
+        pcre2_match_context_free(context);
+        pcre2_code_free(code);
+    }
+};
+
+namespace {
+
+struct MatchData {
+    pcre2_match_data* md;
+    explicit MatchData(const pcre2_code* code) : md(pcre2_match_data_create_from_pattern(code, nullptr)) {
+        if (md == nullptr) throw std::bad_alloc();
+    }
+    ~MatchData() { pcre2_match_data_free(md); }
+    MatchData(const MatchData&) = delete;
+    MatchData& operator=(const MatchData&) = delete;
+};
+
+struct JitStack {
+    pcre2_jit_stack* stack;
+    pcre2_match_context* context;
+    explicit JitStack(const pcre2_match_context* base)
+        : stack(pcre2_jit_stack_create(32 * 1024, 512 * 1024 * 1024, nullptr)),
+          context(pcre2_match_context_copy(const_cast<pcre2_match_context*>(base))) {
+        if (stack == nullptr || context == nullptr) throw std::bad_alloc();
+        pcre2_jit_stack_assign(context, nullptr, stack);
+    }
+    ~JitStack() {
+        pcre2_match_context_free(context);
+        pcre2_jit_stack_free(stack);
+    }
+    JitStack(const JitStack&) = delete;
+    JitStack& operator=(const JitStack&) = delete;
+};
+
+// Runs one match; true on a match, false on none; every other outcome raises.
+bool run(const Pattern::Impl& p, std::string_view subject, std::size_t offset, std::uint32_t options,
+         pcre2_match_data* md) {
+    const auto* s = reinterpret_cast<PCRE2_SPTR>(subject.data());
+    options |= PCRE2_NO_UTF_CHECK;
+    int rc = pcre2_match(p.code, s, subject.size(), offset, options, md, p.context);
+    if (rc == PCRE2_ERROR_JIT_STACKLIMIT) {
+        // The machine-stack default was too small for this subject: retry on a large stack.
+        JitStack big(p.context);
+        rc = pcre2_match(p.code, s, subject.size(), offset, options, md, big.context);
+    }
+    if (rc >= 0) return true;
+    if (rc == PCRE2_ERROR_NOMATCH) return false;
+    throw PatternError("pattern search failed: " + error_text(rc));
+}
+
+Match to_match(const Pattern::Impl& p, pcre2_match_data* md) {
+    const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(md);
+    Match m;
+    m.groups.resize(p.group_count + 1);
+    for (std::uint32_t g = 0; g <= p.group_count; ++g) {
+        if (ov[2 * g] != PCRE2_UNSET) m.groups[g] = Span{ov[2 * g], ov[2 * g + 1]};
+    }
+    return m;
+}
+
+void expand(std::string& out, std::string_view subject, const Match& m, std::string_view replacement) {
+    for (std::size_t i = 0; i < replacement.size(); ++i) {
+        const char c = replacement[i];
+        if (c == '$' && i + 1 < replacement.size()) {
+            const char d = replacement[i + 1];
+            if (d == '$') {
+                out += '$';
+                ++i;
+                continue;
+            }
+            if (d >= '0' && d <= '9') {
+                out += m.str(subject, static_cast<std::size_t>(d - '0'));
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+}
+
+}  // namespace
+
+Pattern::Pattern(std::string_view text, std::string_view compiled, bool jit)
+    : text_(text), impl_(std::make_unique<Impl>()) {
+    const std::string source = translate_pattern(compiled.empty() ? text : compiled);
+    pcre2_compile_context* cc = pcre2_compile_context_create(nullptr);
+    if (cc == nullptr) throw std::bad_alloc();
+    pcre2_set_newline(cc, PCRE2_NEWLINE_LF);
+    int err = 0;
+    PCRE2_SIZE err_offset = 0;
+    const std::uint32_t options = PCRE2_UTF | PCRE2_UCP | PCRE2_DOLLAR_ENDONLY | PCRE2_ALT_CIRCUMFLEX;
+    impl_->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(source.data()), source.size(), options, &err,
+                                &err_offset, cc);
+    pcre2_compile_context_free(cc);
+    if (impl_->code == nullptr) {
+        throw PatternError("pattern does not compile at " + std::to_string(err_offset) + ": " +
+                           error_text(err) + ": " + std::string(text));
+    }
+    pcre2_pattern_info(impl_->code, PCRE2_INFO_CAPTURECOUNT, &impl_->group_count);
+    if (jit) {
+        const int rc = pcre2_jit_compile(impl_->code, PCRE2_JIT_COMPLETE);
+        if (rc != 0) throw PatternError("JIT compilation failed: " + error_text(rc));
+        impl_->jit = true;
+    }
+    impl_->context = pcre2_match_context_create(nullptr);
+    if (impl_->context == nullptr) throw std::bad_alloc();
+    // The engine the patterns are written for has no step limit; ours must not give up on
+    // long texts that a linear pattern handles, so only the most extreme cases raise.
+    pcre2_set_match_limit(impl_->context, UINT32_MAX);
+    pcre2_set_depth_limit(impl_->context, UINT32_MAX);
+    pcre2_set_heap_limit(impl_->context, 1024u * 1024);  // KiB: 1 GiB
+}
+
+Pattern::~Pattern() = default;
+Pattern::Pattern(Pattern&&) noexcept = default;
+Pattern& Pattern::operator=(Pattern&&) noexcept = default;
+
+bool Pattern::is_match(std::string_view subject, std::size_t offset) const {
+    MatchData md(impl_->code);
+    return run(*impl_, subject, offset, 0, md.md);
+}
+
+std::optional<Match> Pattern::find(std::string_view subject, std::size_t offset) const {
+    MatchData md(impl_->code);
+    if (!run(*impl_, subject, offset, 0, md.md)) return std::nullopt;
+    return to_match(*impl_, md.md);
+}
+
+std::vector<Match> Pattern::find_all(std::string_view subject) const {
+    MatchData md(impl_->code);
+    std::vector<Match> all;
+    std::size_t offset = 0;
+    std::uint32_t options = 0;
+    while (offset <= subject.size()) {
+        if (!run(*impl_, subject, offset, options, md.md)) break;
+        Match m = to_match(*impl_, md.md);
+        const std::size_t end = m.end();
+        options = 0;
+        if (m.start() == end) {
+            // An empty match: the next one may not be empty at the same place.
+            options = PCRE2_NOTEMPTY_ATSTART;
+            if (end >= subject.size()) {
+                all.push_back(std::move(m));
+                break;
+            }
+        }
+        all.push_back(std::move(m));
+        offset = end;
+    }
+    return all;
+}
+
+std::string Pattern::replace_first(std::string_view subject, std::string_view replacement) const {
+    const auto m = find(subject);
+    if (!m) return std::string(subject);
+    std::string out(subject.substr(0, m->start()));
+    expand(out, subject, *m, replacement);
+    out += subject.substr(m->end());
+    return out;
+}
+
+std::string Pattern::replace_all(std::string_view subject, std::string_view replacement) const {
+    std::string out;
+    std::size_t last = 0;
+    for (const Match& m : find_all(subject)) {
+        out += subject.substr(last, m.start() - last);
+        expand(out, subject, m, replacement);
+        last = m.end();
+    }
+    out += subject.substr(last);
+    return out;
+}
+
+}  // namespace tarsk
