@@ -167,7 +167,7 @@ void expand(std::string& out, std::string_view subject, const Match& m, std::str
 }  // namespace
 
 Pattern::Pattern(std::string_view text, std::string_view compiled, bool jit)
-    : text_(text), impl_(std::make_unique<Impl>()) {
+    : text_(text), compiled_(compiled), impl_(std::make_unique<Impl>()) {
     const std::string source = translate_pattern(compiled.empty() ? text : compiled);
     pcre2_compile_context* cc = pcre2_compile_context_create(nullptr);
     if (cc == nullptr) throw std::bad_alloc();

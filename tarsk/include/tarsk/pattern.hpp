@@ -47,6 +47,8 @@ public:
     Pattern& operator=(const Pattern&) = delete;
 
     const std::string& text() const { return text_; }
+    // The equivalent form the engine runs, or empty when it runs `text()` itself.
+    const std::string& compiled_text() const { return compiled_; }
 
     // Subjects must be valid UTF-8. Searches see the whole subject, starting at `offset`.
     bool is_match(std::string_view subject, std::size_t offset = 0) const;
@@ -61,6 +63,7 @@ public:
 
 private:
     std::string text_;
+    std::string compiled_;
     std::unique_ptr<Impl> impl_;
 };
 

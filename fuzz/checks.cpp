@@ -1,0 +1,73 @@
+#include "checks.hpp"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+
+#include "brellin/patterns.hpp"
+#include "tarsk/pattern.hpp"
+#include "tarsk/text.hpp"
+
+namespace fuzzcheck {
+
+void require(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "invariant failed: %s\n", what);
+        std::abort();
+    }
+}
+
+void check_text(std::string_view text) { require(tarsk::is_valid_utf8(text), "output text is valid UTF-8"); }
+
+void check_distinct(const std::vector<std::string>& list) {
+    std::set<std::string> seen;
+    for (const auto& s : list) {
+        check_text(s);
+        require(seen.insert(s).second, "attribute lists hold no text twice");
+    }
+}
+
+void check_group(const tarsk::Group& g) {
+    require(g.qty.has_value() || !g.chunks.empty(), "a group has a quantity or a chunk");
+    if (g.qty) require(*g.qty > 0 && !std::isnan(*g.qty), "qty > 0 and not NaN");
+    if (g.qty_max) {
+        require(g.qty.has_value(), "qty_max only with qty");
+        require(*g.qty_max > 0 && !std::isnan(*g.qty_max), "qty_max > 0 and not NaN");
+    }
+    if (g.uom) {
+        require(g.qty.has_value(), "uom only with qty");
+        check_text(*g.uom);
+    }
+    for (const auto& c : g.chunks) {
+        require(!c.text.empty(), "chunk text is never empty");
+        check_text(c.text);
+    }
+    for (const auto* list : {&g.colors, &g.sizes, &g.materials, &g.genders, &g.specs, &g.standards, &g.ambiguous})
+        check_distinct(*list);
+}
+
+namespace {
+
+bool same(const std::vector<tarsk::Match>& a, const std::vector<tarsk::Match>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].groups != b[i].groups) return false;
+    return true;
+}
+
+}  // namespace
+
+void check_patterns(std::string_view subject) {
+    for (const tarsk::Pattern* p : brellin::all_patterns()) {
+        const auto jit = p->find_all(subject);
+        const tarsk::Pattern interpreted(p->text(), p->compiled_text(), false);
+        require(same(jit, interpreted.find_all(subject)), "JIT and interpreter agree");
+        if (!p->compiled_text().empty()) {
+            const tarsk::Pattern quoted(p->text(), {}, false);
+            require(same(jit, quoted.find_all(subject)), "compiled form agrees with the pattern as written");
+        }
+    }
+}
+
+}  // namespace fuzzcheck

@@ -1,0 +1,29 @@
+// Fuzzes the line-item normaliser.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "brellin/item_normalizer.hpp"
+#include "checks.hpp"
+#include "tarsk/text.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    if (!tarsk::is_valid_utf8(text)) return -1;
+    const auto item = brellin::normalize_item(text);
+    fuzzcheck::check_text(item.text);
+    if (item.qty) {
+        fuzzcheck::require(!std::isnan(*item.qty), "qty not NaN");
+        fuzzcheck::require(item.uom.has_value(), "a quantity comes with its unit");
+    }
+    if (item.price) fuzzcheck::require(!std::isnan(*item.price), "price not NaN");
+    for (const auto* opt : {&item.uom, &item.currency, &item.origin})
+        if (*opt) {
+            fuzzcheck::require(!(*opt)->empty(), "uom, currency and origin are never empty");
+            fuzzcheck::check_text(**opt);
+        }
+    for (const auto& d : item.dims) fuzzcheck::check_text(d);
+    fuzzcheck::check_patterns(text);
+    return 0;
+}
