@@ -5,10 +5,10 @@
 namespace tarsk {
 
 void push_unique(TextList& list, std::string_view text) {
-    if (list.index.find(text) != list.index.end()) return;
-    list.index.emplace(std::string(text), list.texts.size());
-    list.texts.emplace_back(text);
+    if (list.index.contains(text)) return;
+    const std::string& stored = list.texts.emplace_back(text);
     list.live.push_back(true);
+    list.index.emplace(stored, list.texts.size() - 1);
 }
 
 void remove_text(TextList& list, std::string_view text) {
@@ -21,6 +21,7 @@ void remove_text(TextList& list, std::string_view text) {
 std::vector<std::string> take_texts(TextList&& list) {
     std::vector<std::string> out;
     out.reserve(list.index.size());
+    list.index.clear();  // its keys point into the texts about to move
     for (std::size_t i = 0; i < list.texts.size(); ++i)
         if (list.live[i]) out.push_back(std::move(list.texts[i]));
     return out;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -11,16 +11,12 @@
 
 namespace tarsk {
 
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
-};
-
 struct TextList {
-    // Removed entries stay in place, marked not live, so removal never shifts the others.
-    std::vector<std::string> texts;
+    // A deque never moves its elements, so the index can refer to the stored texts. Removed
+    // entries stay in place, marked not live, so removal never shifts the others.
+    std::deque<std::string> texts;
     std::vector<bool> live;
-    std::unordered_map<std::string, std::size_t, TextHash, std::equal_to<>> index;  // live text -> slot
+    std::unordered_map<std::string_view, std::size_t> index;  // live text -> slot
 };
 
 // Appends the text unless a byte-equal text is already present.
