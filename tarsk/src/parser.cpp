@@ -33,10 +33,6 @@ std::optional<std::string> unit_name(const Token& t) {
     return std::string(UNIT_NAMES[t.sub]);
 }
 
-bool is_kind(std::span<const Token> seg, std::size_t i, TokenKind kind) {
-    return i < seg.size() && seg[i].kind == kind;
-}
-
 // A connector standing before one of these joins nothing.
 bool absorbs_connector(TokenKind kind) {
     switch (kind) {

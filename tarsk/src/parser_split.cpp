@@ -6,10 +6,6 @@ namespace tarsk {
 
 namespace {
 
-bool is_kind(std::span<const Token> tokens, std::size_t i, TokenKind kind) {
-    return i < tokens.size() && tokens[i].kind == kind;
-}
-
 // The second quantity of "quantity, connector, quantity" stays with the first, unless a
 // further quantity follows it directly.
 bool is_range_middle(std::span<const Token> tokens, std::size_t j) {
@@ -33,6 +29,10 @@ bool is_content(const Token& t) {
 }  // namespace
 
 bool has_unit(const Token& t) { return t.sub < UNIT_NAMES.size(); }
+
+bool is_kind(std::span<const Token> tokens, std::size_t i, TokenKind kind) {
+    return i < tokens.size() && tokens[i].kind == kind;
+}
 
 std::vector<std::size_t> split_groups(std::span<const Token> tokens) {
     std::vector<std::size_t> points{0};

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <set>
 
 #include "parser_fixture.hpp"
 #include "tarsk/parser.hpp"
@@ -134,4 +136,26 @@ TEST(ParseTokens, LongListStaysWhole) {
     EXPECT_EQ(groups[0].specs.back(), "5001");
     ASSERT_EQ(groups[0].chunks.size(), 1u);
     EXPECT_EQ(groups[0].chunks[0].text.size(), 20000u * 2 - 1);
+}
+
+TEST(ParseTokens, RandomListsKeepGroupInvariants) {
+    // Every kind and code, in any order, the odd unit code included: no read outside the list,
+    // and every group keeps its invariants.
+    std::mt19937 rng(12345);
+    const std::vector<Token> pool{Q(1),        Q(2, KG),     Q(3, 26),  Q(4, 200), AND,          OR,
+                                  LS,          TO,           COLOR_KW,  SIZE_KW,   MATERIAL_KW,  Col("red"),
+                                  Col("blue"), Sz("S"),      Sz("XL"),  Sz("38"),  Sz("DN50"),   Mat("steel"),
+                                  Gen("male"), Std("ISO 1"), Cty("UK"), W("áo"),   W("polo")};
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<Token> tokens(rng() % 12);
+        for (auto& t : tokens) t = pool[rng() % pool.size()];
+        for (const auto& g : tarsk::parse_tokens(tokens)) {
+            const auto d = describe(g);
+            EXPECT_TRUE(g.qty || !g.chunks.empty()) << d;
+            EXPECT_TRUE(g.qty || (!g.qty_max && !g.uom)) << d;
+            for (const auto& c : g.chunks) EXPECT_FALSE(c.text.empty()) << d;
+            for (const auto* list : {&g.colors, &g.sizes, &g.materials, &g.genders, &g.specs, &g.standards, &g.ambiguous})
+                EXPECT_EQ(std::set<std::string>(list->begin(), list->end()).size(), list->size()) << d;
+        }
+    }
 }
