@@ -58,20 +58,13 @@ void visit_bucket(const KeyIndex& index, std::string_view rest, Visit visit) {
     }
 }
 
-template <typename Map>
-std::vector<std::string_view> keys_of(const Map& map) {
-    std::vector<std::string_view> keys;
-    for (const auto& pair : map) keys.push_back(pair.key);
-    return keys;
-}
-
 LexiconIndex build_index(const Lexicon& lx) {
     return LexiconIndex{
         make_index(lx.STANDARD_PREFIXES), make_index(lx.SIZE_KEYWORDS),     make_index(lx.COLOR_KEYWORDS),
         make_index(lx.MATERIAL_KEYWORDS), make_index(lx.INTENT_PHRASES),    make_index(lx.PROTECTED_PHRASES),
         make_index(lx.AND_WORDS),         make_index(lx.OR_WORDS),          make_index(lx.TO_WORDS),
-        make_index(keys_of(lx.COLOR_MAP)), make_index(keys_of(lx.SIZE_MAP)), make_index(keys_of(lx.MATERIAL_MAP)),
-        make_index(keys_of(lx.GENDER_MAP)), make_index(keys_of(lx.COUNTRY_MAP)), make_index(keys_of(lx.UNIT_MAP)),
+        make_index(map_keys(lx.COLOR_MAP)), make_index(map_keys(lx.SIZE_MAP)), make_index(map_keys(lx.MATERIAL_MAP)),
+        make_index(map_keys(lx.GENDER_MAP)), make_index(map_keys(lx.COUNTRY_MAP)), make_index(map_keys(lx.UNIT_MAP)),
     };
 }
 

@@ -49,6 +49,14 @@ struct Lexicon {
     UnitMap UNIT_MAP;
 };
 
+// The keys of a map, in its order.
+template <typename Map>
+std::vector<std::string_view> map_keys(const Map& map) {
+    std::vector<std::string_view> keys;
+    for (const auto& pair : map) keys.push_back(pair.key);
+    return keys;
+}
+
 // A new lexicon holding every entry; only lexicon() calls it outside tests.
 Lexicon build_lexicon();
 

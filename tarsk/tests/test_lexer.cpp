@@ -228,13 +228,6 @@ std::optional<Hit> as_hit(std::optional<tarsk::KeyHit> h) {
     return Hit{h->slot, h->length};
 }
 
-template <typename Map>
-std::vector<std::string_view> keys_of(const Map& map) {
-    std::vector<std::string_view> keys;
-    for (const auto& pair : map) keys.push_back(pair.key);
-    return keys;
-}
-
 // Whole UTF-8 prefix of `s` of at most `n` bytes.
 std::string_view char_prefix(std::string_view s, std::size_t n) {
     while (n > 0 && n < s.size() && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) --n;
@@ -249,10 +242,10 @@ TEST(LexiconLookup, IndexedLookupsAgreeWithFullScans) {
         {&ix.COLOR_KEYWORDS, lx.COLOR_KEYWORDS},       {&ix.MATERIAL_KEYWORDS, lx.MATERIAL_KEYWORDS},
         {&ix.INTENT_PHRASES, lx.INTENT_PHRASES},       {&ix.PROTECTED_PHRASES, lx.PROTECTED_PHRASES},
         {&ix.AND_WORDS, lx.AND_WORDS},                 {&ix.OR_WORDS, lx.OR_WORDS},
-        {&ix.TO_WORDS, lx.TO_WORDS},                   {&ix.COLOR_MAP, keys_of(lx.COLOR_MAP)},
-        {&ix.SIZE_MAP, keys_of(lx.SIZE_MAP)},          {&ix.MATERIAL_MAP, keys_of(lx.MATERIAL_MAP)},
-        {&ix.GENDER_MAP, keys_of(lx.GENDER_MAP)},      {&ix.COUNTRY_MAP, keys_of(lx.COUNTRY_MAP)},
-        {&ix.UNIT_MAP, keys_of(lx.UNIT_MAP)},
+        {&ix.TO_WORDS, lx.TO_WORDS},                   {&ix.COLOR_MAP, tarsk::map_keys(lx.COLOR_MAP)},
+        {&ix.SIZE_MAP, tarsk::map_keys(lx.SIZE_MAP)},          {&ix.MATERIAL_MAP, tarsk::map_keys(lx.MATERIAL_MAP)},
+        {&ix.GENDER_MAP, tarsk::map_keys(lx.GENDER_MAP)},      {&ix.COUNTRY_MAP, tarsk::map_keys(lx.COUNTRY_MAP)},
+        {&ix.UNIT_MAP, tarsk::map_keys(lx.UNIT_MAP)},
     };
     // Pieces: every key, a cut-off start of every key, and the characters that decide boundaries.
     std::vector<std::string> pieces = {" ",  "  ", "/", "-", ",", ".", "!", "?", ")", "(", ":", "'",

@@ -18,23 +18,16 @@ struct Field {
     std::vector<std::string_view> texts;
 };
 
-template <typename Map>
-std::vector<std::string_view> keys_of(const Map& map) {
-    std::vector<std::string_view> keys;
-    for (const auto& pair : map) keys.push_back(pair.key);
-    return keys;
-}
-
 std::vector<Field> fields(const Lexicon& lx) {
     return {
         {"STANDARD_PREFIXES", lx.STANDARD_PREFIXES}, {"SIZE_KEYWORDS", lx.SIZE_KEYWORDS},
         {"COLOR_KEYWORDS", lx.COLOR_KEYWORDS},       {"MATERIAL_KEYWORDS", lx.MATERIAL_KEYWORDS},
         {"INTENT_PHRASES", lx.INTENT_PHRASES},       {"PROTECTED_PHRASES", lx.PROTECTED_PHRASES},
         {"AND_WORDS", lx.AND_WORDS},                 {"OR_WORDS", lx.OR_WORDS},
-        {"TO_WORDS", lx.TO_WORDS},                   {"COLOR_MAP", keys_of(lx.COLOR_MAP)},
-        {"SIZE_MAP", keys_of(lx.SIZE_MAP)},          {"MATERIAL_MAP", keys_of(lx.MATERIAL_MAP)},
-        {"GENDER_MAP", keys_of(lx.GENDER_MAP)},      {"COUNTRY_MAP", keys_of(lx.COUNTRY_MAP)},
-        {"UNIT_MAP", keys_of(lx.UNIT_MAP)},
+        {"TO_WORDS", lx.TO_WORDS},                   {"COLOR_MAP", map_keys(lx.COLOR_MAP)},
+        {"SIZE_MAP", map_keys(lx.SIZE_MAP)},          {"MATERIAL_MAP", map_keys(lx.MATERIAL_MAP)},
+        {"GENDER_MAP", map_keys(lx.GENDER_MAP)},      {"COUNTRY_MAP", map_keys(lx.COUNTRY_MAP)},
+        {"UNIT_MAP", map_keys(lx.UNIT_MAP)},
     };
 }
 
