@@ -22,7 +22,7 @@ namespace {
 void BM_corpus(benchmark::State& state) {
     std::size_t bytes = 0, queries = 0;
     for (auto _ : state) {
-        for (std::string_view q : CORPUS_QUERIES) {
+        for (std::string_view q : morvane_bench::CORPUS_QUERIES) {
             benchmark::DoNotOptimize(tarsk::parse_query(q));
             bytes += q.size();
             ++queries;

@@ -4,15 +4,11 @@
 #include <cstddef>
 #include <optional>
 
+#include "lexicon.hpp"
+
 namespace tarsk {
 
 namespace {
-
-// STAND-IN: replace by the lexicon's shared NUMBER_SIZES table once it is exposed.
-constexpr std::array<std::string_view, 20> NUMBER_SIZES{
-    "27", "28", "29", "30", "31", "32", "33", "34", "35", "36",
-    "37", "38", "39", "40", "41", "42", "43", "44", "45", "46",
-};
 
 constexpr std::array<std::string_view, 11> LETTER_SIZES{"XXS", "XS",  "S",    "M",   "L",  "XL",
                                                         "XXL", "XXXL", "2XL", "3XL", "4XL"};
