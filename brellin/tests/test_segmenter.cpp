@@ -77,6 +77,7 @@ const Segmentation SEGMENTATION[] = {
     {"1) a\n  2) b\n10. c", "", {"a", "b", "c"}, ""},
     // The trailer starts after the last occurrence of the last item's text, wherever it is.
     {"1. b\n2. b b\n3. b\n4. ", "", {"b", "b b", "b"}, "4."},
+    {"1. 1.\n1. ", "", {"1."}, ""},  // the last "1." is the final marker's own
     // bulleted split
     {"Hi\n* a\n* b\n\nThanks", "Hi", {"a", "b\n\nThanks"}, ""},
     {"\xe2\x80\xa2 a\n\xc2\xb7 b", "", {"a", "b"}, ""},
