@@ -2,12 +2,13 @@
 
 namespace brellin {
 
-// The list-marker patterns start with (?m)^\s*, which the interpreter retries at every line start
-// of a run of blank lines (quadratic). The forms run instead take the run once, possessively (the
-// marker that must follow is never white space), and (*SKIP) resumes the search at the run's end:
-// every line start inside the run ends at the same place and fails the same way. RFQ_DETECT_RE
-// moves those alternatives last so that the skip cannot pass over the others; no two alternatives
-// can match at one position (they begin with white space, a digit or a bullet; "t"; "p" or "l").
+// The list-marker patterns start with (?m)^\s*, which PCRE2's interpreter retries at every line
+// start of a run of blank lines (quadratic; only a JIT shortcut hides it). The forms run instead
+// take the run once, possessively (the marker that must follow is never white space), and (*SKIP)
+// resumes the search at the run's end: every line start inside the run ends at the same place and
+// fails the same way. RFQ_DETECT_RE moves those alternatives last so that the skip cannot pass
+// over the others; no two alternatives can match at one position (they begin with white space, a
+// digit or a bullet; "t"; "p" or "l").
 const tarsk::Pattern& RFQ_DETECT_RE() {
     static const tarsk::Pattern p(
         R"((?mi)^\s*\d+[.)]\s|^\s*[-•*·]\s|\btarget\s+\d|\b(?:payment\s+terms?|lead[\s-]?time)\b)",
