@@ -14,7 +14,7 @@ struct PatternForm {
 
 // Compiled forms are equivalent for searches from the start of a subject, from the end of a
 // previous match, or (for the lookbehind forms) from a position whose previous character is
-// not a comma, white space or digit; the tests run both forms side by side.
+// not a comma, point, white space, digit or x; the tests run both forms side by side.
 extern const std::array<PatternForm, 10> ITEM_PATTERN_FORMS;
 
 }  // namespace brellin

@@ -9,8 +9,9 @@ namespace brellin {
 // - (*SKIP) after a leading white-space run: every start inside that run reaches the same
 //   point and fails the same way;
 // - lookbehind starts: a match starting just after a comma, white space or digit of the same
-//   run implies an earlier match, so such starts are never leftmost (nor after "digit x" in a
-//   dimension chain).
+//   run implies an earlier match, so such starts are never leftmost; in a dimension chain the
+//   same holds after "digit, blanks, x" and for a decimal part that no further decimal part
+//   follows, since the chain's first number parses through them the same way.
 const std::array<PatternForm, 10> ITEM_PATTERN_FORMS = {{
     {"BOLD_RE", R"(\*{1,3}([^*]+)\*{1,3})", R"(\*{1,3}+([^*]++)\*{1,3}+)"},
     {"PRODUCT_PREFIX_RE", R"((?i)^\s*product\s*:\s*)", R"((?i)^\s*+product\s*+:\s*+)"},
@@ -31,7 +32,8 @@ const std::array<PatternForm, 10> ITEM_PATTERN_FORMS = {{
     {"EMPTY_PARENS_RE", R"(\(\s*[,\s]*\)|\(\s*:\s*\))", R"(\([,\s]*+\)|\(\s*+:\s*+\))"},
     {"DIMS_RE",
      R"((?i),?\s*(\d+(?:[.,]\d+)?(?:\s*[xX×]\s*\d+(?:[.,]\d+)?)*\s*(?:mm|cm|m\b|oz|kg\b|ml\b|l\b|kw\b|mw\b|kva\b|v\b|ah\b|w\b|khz\b|hz\b|mhz\b|rpm\b|psi\b|mpa\b|bar\b|inch(?:es)?\b)))",
-     R"((?i)(?:,|(?<![,\s])(?=\s)|(?<![,\s\d]|\d[xX×])(?=\d))\s*+(\d++(?:[.,]\d++)?+(?:\s*+[xX×]\s*+\d++(?:[.,]\d++)?+)*+\s*+(?:mm|cm|m\b|oz|kg\b|ml\b|l\b|kw\b|mw\b|kva\b|v\b|ah\b|w\b|khz\b|hz\b|mhz\b|rpm\b|psi\b|mpa\b|bar\b|inch(?:es)?\b)))"},
+     R"((?i)(?:,|(?<![,\s]|\d[xX×]|\d\s[xX×]|\d\s\s[xX×]|\d\s\s\s[xX×]|\d\s\s\s\s[xX×])(?=\s)|(?<![,\s\d]|\d[xX×]|\d\s[xX×]|\d\s\s[xX×]|\d\s\s\s[xX×]|\d\s\s\s\s[xX×])(?!(?<=\d[.,])\d++(?![.,]\d))(?=\d)))"
+     R"(\s*+(\d++(?:[.,]\d++)?+(?:\s*+[xX×]\s*+\d++(?:[.,]\d++)?+)*+\s*+(?:mm|cm|m\b|oz|kg\b|ml\b|l\b|kw\b|mw\b|kva\b|v\b|ah\b|w\b|khz\b|hz\b|mhz\b|rpm\b|psi\b|mpa\b|bar\b|inch(?:es)?\b)))"},
 }};
 
 namespace {

@@ -37,7 +37,8 @@ std::vector<std::string> pieces_for(std::string_view name) {
     if (name == "EMPTY_PARENS_RE") own = {"(", ")", ":", ",", "( ", " )", "x"};
     if (name == "DIMS_RE")
         own = {"x", "X", "\u00D7", "mm", "cm", "m", "kg", "ml", "l", "kw", "kva", "v", "ah", "w", "hz", "khz",
-               "mhz", "rpm", "psi", "mpa", "bar", "inch", "inches", "oz", "\u017F", "k"};
+               "mhz", "rpm", "psi", "mpa", "bar", "inch", "inches", "oz", "\u017F", "k", " x ", "x ", "  x", "1.5",
+               "1.5.", ".5"};
     own.insert(own.end(), COMMON.begin(), COMMON.end());
     return own;
 }
@@ -58,7 +59,7 @@ bool usable_offset(std::string_view name, std::string_view s, std::size_t at) {
     std::size_t start = at - 1;
     while (start > 0 && (static_cast<unsigned char>(s[start]) & 0xC0) == 0x80) --start;
     const std::string_view prev = s.substr(start, at - start);
-    static const tarsk::Pattern spacer(R"(^[,\s\dxX×]$)");
+    static const tarsk::Pattern spacer(R"(^[,.\s\dxX×]$)");
     return !spacer.is_match(prev);
 }
 
@@ -96,7 +97,7 @@ TEST(ItemPatternForms, HandPickedNearMisses) {
     // a comma, spaced dimension chains, runs before a keyword, a keyword before runs.
     const char* const subjects[] = {
         "120ft fcl", "1.520ft fcl", "1,5,3 kg", "a1,5,3 kg", "1.25.3mm", "box 1mm", "a x 1mm",
-        "1 x 2 x 3mm", "1x2,5,3x4mm", "5,  3mm", "5 ,3mm", ",, 5 kg", "  spec:  spec: x", "spec: spec:",
+        "1 x 2 x 3mm", "1  x 2  x3   x 4 mm", "1.5 x 1.5 x 2.5.3 mm", "1.5x1.5x1.5", "1x2,5,3x4mm", "5,  3mm", "5 ,3mm", ",, 5 kg", "  spec:  spec: x", "spec: spec:",
         "target 5 target 6", "( target  : 5 usd/kg).", "@ 5,5/pc)", "(  ,  )( : )(:)( ,:)",
         "xuất  xứ   việt nam, x", "****a**b***", "*a", "qty: n/a  \u0301", "5 mx5 m", "2 20ft fcl",
     };
