@@ -49,10 +49,18 @@ std::string build(const Family& f, std::size_t size) {
     return s + f.after;
 }
 
+// Mean time of one run; short runs are repeated so that timer noise does not set the ratio.
 double seconds(const std::function<void()>& run) {
-    const auto t0 = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    using clock = std::chrono::steady_clock;
+    const auto t0 = clock::now();
+    int runs = 0;
+    double spent = 0;
+    do {
+        run();
+        ++runs;
+        spent = std::chrono::duration<double>(clock::now() - t0).count();
+    } while (spent < 0.05 && runs < 1000);
+    return spent / runs;
 }
 
 void row(const char* what, const Family& f, const std::function<void(const std::string&)>& run) {

@@ -1,7 +1,205 @@
+// Dimension phrases without a fresh lower-cased copy and a search from the start per phrase.
+//
+// Why the resumed search finds what a search from the start finds: a match of DIMS_RE reads
+// nothing before its start, so after a cut only matches that reach the cut point are new, and
+// those start no earlier than `resume_point`. The first occurrence of a phrase lies before its
+// match only where the unit's word-boundary test fails, that is where a word character follows
+// a unit; committed text is checked at such places only.
+#include <array>
+#include <cstring>
+
+#include "brellin/item_normalizer.hpp"
 #include "item_steps.hpp"
+#include "lower_case.hpp"
+#include "occurrence.hpp"
+#include "tarsk/text.hpp"
 
 namespace brellin {
 
-void take_dimensions(std::string& working, std::vector<std::string>& dims) { take_dimensions_plain(working, dims); }
+namespace {
+
+constexpr std::array<std::string_view, 22> UNITS = {"mm",  "cm", "m",   "oz",  "kg",  "ml", "l",   "kw",
+                                                    "mw",  "kva", "v",  "ah",  "w",   "khz", "hz",  "mhz",
+                                                    "rpm", "psi", "mpa", "bar", "inch", "inches"};
+constexpr std::size_t LONGEST_UNIT = 6;
+
+std::size_t char_start(std::string_view s, std::size_t end) {
+    std::size_t start = end - 1;
+    while (start > 0 && (static_cast<unsigned char>(s[start]) & 0xC0) == 0x80) --start;
+    return start;
+}
+
+char32_t char_before(std::string_view s, std::size_t end, std::size_t& start) {
+    start = char_start(s, end);
+    std::size_t len = 0;
+    return tarsk::decode_utf8(s, start, len);
+}
+
+bool digit(char32_t c) { return c < 0x80 ? (c >= '0' && c <= '9') : tarsk::is_numeric(c); }
+
+// Characters a match can hold before its unit: separators, digits, "x".
+bool spacer(char32_t c) {
+    return c == ',' || c == '.' || c == 'x' || c == 'X' || c == U'\u00D7' || tarsk::is_white_space(c) || digit(c);
+}
+
+// Letters a unit can be written with in the lower-cased copy ((?i) folds U+017F with "s").
+bool unit_letter(char32_t c) { return (c >= 'a' && c <= 'z') || c == U'\u017F'; }
+
+bool unit_at(std::string_view s, std::size_t at) {
+    for (const std::string_view unit : UNITS) {
+        std::size_t i = at;
+        bool same = true;
+        for (const char u : unit) {
+            if (i >= s.size()) {
+                same = false;
+                break;
+            }
+            if (s[i] == u) {
+                ++i;
+            } else if (u == 's' && s.compare(i, 2, "\u017F") == 0) {
+                i += 2;
+            } else {
+                same = false;
+                break;
+            }
+        }
+        if (same) return true;
+    }
+    return false;
+}
+
+// Lowest start of a match that could reach `cut` in `s`, not below `floor`. With `strict`,
+// letters are crossed only where a unit starts at them; without, any six unit letters are.
+std::size_t walk_back(std::string_view s, std::size_t cut, std::size_t floor, bool strict) {
+    std::size_t lowest = cut;
+    std::size_t at = cut;
+    for (std::size_t k = 0; k < LONGEST_UNIT && at > floor; ++k) {
+        std::size_t start = 0;
+        if (!unit_letter(char_before(s, at, start))) break;
+        at = start;
+        if (!strict || unit_at(s, at)) lowest = at;
+    }
+    at = lowest;
+    while (at > floor) {
+        std::size_t start = 0;
+        if (!spacer(char_before(s, at, start))) break;
+        at = start;
+    }
+    return at;
+}
+
+// Whether a walk that reached the committed text could have gone on into it.
+bool walks_on(std::string_view out) {
+    if (out.empty()) return false;
+    std::size_t start = 0;
+    const char32_t c = char_before(out, out.size(), start);
+    return spacer(c) || unit_letter(c);
+}
+
+bool word_char(char32_t c) {
+    if (c >= 0x80) return true;  // wider than the pattern's class: only ever costs a comparison
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// Ends of committed text after which a phrase could stand with a word character following:
+// up to six unit letters after white space and a digit.
+void add_blocked_ends(std::string_view out, std::size_t from, std::vector<std::size_t>& ends) {
+    for (std::size_t e = std::max<std::size_t>(from, 1); e < out.size(); ++e) {
+        if ((static_cast<unsigned char>(out[e]) & 0xC0) == 0x80) continue;
+        std::size_t len = 0;
+        if (!word_char(tarsk::decode_utf8(out, e, len))) continue;
+        std::size_t at = e;
+        std::size_t letters = 0;
+        std::size_t start = 0;
+        while (at > 0 && letters < LONGEST_UNIT && unit_letter(char_before(out, at, start))) at = start, ++letters;
+        if (letters == 0) continue;
+        char32_t c = 0;
+        while (at > 0 && tarsk::is_white_space(c = char_before(out, at, start))) at = start;
+        if (at > 0 && digit(char_before(out, at, start))) ends.push_back(e);
+    }
+}
+
+bool even_case_layout(std::string_view text) {
+    LowerLengths lengths;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t len = 0;
+        if (lengths.at(text, i, len) != len) return false;
+        i += len;
+    }
+    return true;
+}
+
+// The working text as committed text followed by the live part of the active buffers; the
+// lower-cased copy has the same byte layout, so one set of positions serves both.
+struct Parts {
+    std::string out_w, out_l;  // never cut again
+    std::string act_w, act_l;  // live from `head`
+    std::size_t head = 0;
+    std::vector<std::size_t> blocked;  // positions in `out_l`, see add_blocked_ends
+
+    std::string text() const { return out_w + act_w.substr(head); }
+
+    // Logical start of the first occurrence of `phrase`, whose match starts at act `p`.
+    std::size_t first_occurrence_of(std::string_view phrase, std::size_t p) const {
+        for (const std::size_t e : blocked) {
+            if (e >= phrase.size() && std::string_view(out_l).compare(e - phrase.size(), phrase.size(), phrase) == 0)
+                return e - phrase.size();
+        }
+        const std::size_t tail = std::min(out_l.size(), phrase.size());
+        std::string near = out_l.substr(out_l.size() - tail);
+        near.append(act_l, head, p + phrase.size() - head);
+        return out_l.size() - tail + first_occurrence(near, phrase);
+    }
+
+    void commit(std::size_t to) {
+        if (to <= head) return;
+        const std::size_t from = out_l.size();
+        out_w.append(act_w, head, to - head);
+        out_l.append(act_l, head, to - head);
+        head = to;
+        add_blocked_ends(out_l, from, blocked);
+    }
+
+    // Removes act bytes [c, c + len) by moving the live bytes before them.
+    void cut(std::size_t c, std::size_t len) {
+        std::memmove(act_w.data() + head + len, act_w.data() + head, c - head);
+        std::memmove(act_l.data() + head + len, act_l.data() + head, c - head);
+        head += len;
+    }
+};
+
+}  // namespace
+
+void take_dimensions(std::string& working, std::vector<std::string>& dims) {
+    if (!even_case_layout(working)) return take_dimensions_plain(working, dims);
+    Parts t;
+    t.act_w = working;
+    t.act_l = tarsk::to_lower(working);
+    if (t.act_l.size() != working.size()) return take_dimensions_plain(working, dims);
+    std::size_t resume = 0;
+    for (;;) {
+        const std::string_view live = std::string_view(t.act_l).substr(t.head);
+        const auto m = DIMS_RE().find(live, resume - t.head);
+        if (!m) break;
+        dims.emplace_back(tarsk::trim(m->str(live, 1)));
+        const std::size_t p = t.head + m->start();
+        const std::size_t len = m->end() - m->start();
+        const std::size_t at = t.first_occurrence_of(live.substr(m->start(), len), p);
+        if (at < t.out_l.size()) {
+            working = t.text();
+            working.erase(at, len);
+            return take_dimensions_plain(working, dims);
+        }
+        t.cut(t.head + (at - t.out_l.size()), len);
+        const std::size_t cut_point = t.head + (at - t.out_l.size());
+        resume = walk_back(t.act_l, cut_point, t.head, true);
+        if (resume == t.head && walks_on(t.out_l)) {
+            working = t.text();
+            return take_dimensions_plain(working, dims);
+        }
+        t.commit(walk_back(t.act_l, resume, t.head, false));
+    }
+    working = t.text();
+}
 
 }  // namespace brellin
