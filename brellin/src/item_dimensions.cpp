@@ -119,25 +119,47 @@ void add_blocked_ends(std::string_view out, std::size_t from, std::vector<std::s
     }
 }
 
-bool even_case_layout(std::string_view text) {
-    LowerLengths lengths;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t len = 0;
-        if (lengths.at(text, i, len) != len) return false;
-        i += len;
-    }
-    return true;
-}
+// A character of the live text whose lower-case form has another byte length.
+struct Uneven {
+    std::size_t l = 0;  // position of its form in the lowered buffer
+    std::size_t l_len = 0;
+    std::size_t w_len = 0;
+};
 
-// The working text as committed text followed by the live part of the active buffers; the
-// lower-cased copy has the same byte layout, so one set of positions serves both.
+struct Place {
+    std::size_t l = 0;
+    std::size_t w = 0;
+};
+
+// The working text as committed text followed by the live part of the active buffers, in
+// both the working text and its lower-cased copy.
 struct Parts {
     std::string out_w, out_l;  // never cut again
-    std::string act_w, act_l;  // live from `head`
-    std::size_t head = 0;
+    std::string act_w, act_l;  // live from head_w, head_l
+    std::size_t head_w = 0;
+    std::size_t head_l = 0;
+    std::vector<Uneven> uneven;  // live ones from `first`, in text order
+    std::size_t first = 0;
     std::vector<std::size_t> blocked;  // positions in `out_l`, see add_blocked_ends
 
-    std::string text() const { return out_w + act_w.substr(head); }
+    std::string text_w() const { return out_w + act_w.substr(head_w); }
+    std::string text_l() const { return out_l + act_l.substr(head_l); }
+
+    // The place of lowered position `x`; inside one character's form it moves to that
+    // character's start, or with `up` to its end.
+    Place place(std::size_t x, bool up) const {
+        std::size_t w = head_w + (x - head_l);
+        for (std::size_t i = first; i < uneven.size() && uneven[i].l < x; ++i) {
+            const Uneven& u = uneven[i];
+            if (u.l + u.l_len <= x) {
+                w = w + u.w_len - u.l_len;
+                continue;
+            }
+            const std::size_t start = w - (x - u.l);
+            return up ? Place{u.l + u.l_len, start + u.w_len} : Place{u.l, start};
+        }
+        return {x, w};
+    }
 
     // Logical start of the first occurrence of `phrase`, whose match starts at act `p`.
     std::size_t first_occurrence_of(std::string_view phrase, std::size_t p) const {
@@ -147,59 +169,91 @@ struct Parts {
         }
         const std::size_t tail = std::min(out_l.size(), phrase.size());
         std::string near = out_l.substr(out_l.size() - tail);
-        near.append(act_l, head, p + phrase.size() - head);
+        near.append(act_l, head_l, p + phrase.size() - head_l);
         return out_l.size() - tail + first_occurrence(near, phrase);
     }
 
     void commit(std::size_t to) {
-        if (to <= head) return;
+        const Place z = place(to, false);
+        if (z.l <= head_l) return;
         const std::size_t from = out_l.size();
-        out_w.append(act_w, head, to - head);
-        out_l.append(act_l, head, to - head);
-        head = to;
+        out_w.append(act_w, head_w, z.w - head_w);
+        out_l.append(act_l, head_l, z.l - head_l);
+        head_w = z.w;
+        head_l = z.l;
+        while (first < uneven.size() && uneven[first].l < z.l) ++first;
         add_blocked_ends(out_l, from, blocked);
     }
 
-    // Removes act bytes [c, c + len) by moving the live bytes before them.
-    void cut(std::size_t c, std::size_t len) {
-        std::memmove(act_w.data() + head + len, act_w.data() + head, c - head);
-        std::memmove(act_l.data() + head + len, act_l.data() + head, c - head);
-        head += len;
+    // Removes the characters whose forms overlap lowered [a, b) by moving the live text before
+    // them; returns where the cut closed up in the lowered buffer.
+    std::size_t cut(std::size_t a, std::size_t b) {
+        const Place from = place(a, false);
+        const Place to = place(b, true);
+        const std::size_t len_l = to.l - from.l;
+        const std::size_t len_w = to.w - from.w;
+        std::memmove(act_w.data() + head_w + len_w, act_w.data() + head_w, from.w - head_w);
+        std::memmove(act_l.data() + head_l + len_l, act_l.data() + head_l, from.l - head_l);
+        std::size_t before = first;
+        while (before < uneven.size() && uneven[before].l < from.l) ++before;
+        std::size_t inside = before;
+        while (inside < uneven.size() && uneven[inside].l < to.l) ++inside;
+        // Drop the cut ones by moving the live ones before them, as with the text.
+        for (std::size_t i = before; i > first; --i) {
+            uneven[i - 1 + (inside - before)] = uneven[i - 1];
+            uneven[i - 1 + (inside - before)].l += len_l;
+        }
+        first += inside - before;
+        head_w += len_w;
+        head_l += len_l;
+        return to.l;
     }
 };
+
+// Fills the uneven list; false when the lowered copy is not made of per-character forms.
+bool find_uneven(std::string_view working, std::string_view lowered, std::vector<Uneven>& uneven) {
+    LowerLengths lengths;
+    std::size_t l = 0;
+    for (std::size_t w = 0; w < working.size();) {
+        std::size_t len = 0;
+        const std::size_t n = lengths.at(working, w, len);
+        if (n != len) uneven.push_back({l, n, len});
+        l += n;
+        w += len;
+    }
+    return l == lowered.size();
+}
 
 }  // namespace
 
 void take_dimensions(std::string& working, std::vector<std::string>& dims) {
-    if (!even_case_layout(working)) return take_dimensions_plain(working, dims);
     Parts t;
-    t.act_w = working;
     t.act_l = tarsk::to_lower(working);
-    if (t.act_l.size() != working.size()) return take_dimensions_plain(working, dims);
+    if (!find_uneven(working, t.act_l, t.uneven)) return take_dimensions_plain(working, dims);
+    t.act_w = working;
     std::size_t resume = 0;
     for (;;) {
-        const std::string_view live = std::string_view(t.act_l).substr(t.head);
-        const auto m = DIMS_RE().find(live, resume - t.head);
+        const std::string_view live = std::string_view(t.act_l).substr(t.head_l);
+        const auto m = DIMS_RE().find(live, resume - t.head_l);
         if (!m) break;
         dims.emplace_back(tarsk::trim(m->str(live, 1)));
-        const std::size_t p = t.head + m->start();
+        const std::size_t p = t.head_l + m->start();
         const std::size_t len = m->end() - m->start();
         const std::size_t at = t.first_occurrence_of(live.substr(m->start(), len), p);
         if (at < t.out_l.size()) {
-            working = t.text();
-            working.erase(at, len);
+            working = cut_span(t.text_w(), t.text_l(), at, at + len);
             return take_dimensions_plain(working, dims);
         }
-        t.cut(t.head + (at - t.out_l.size()), len);
-        const std::size_t cut_point = t.head + (at - t.out_l.size());
-        resume = walk_back(t.act_l, cut_point, t.head, true);
-        if (resume == t.head && walks_on(t.out_l)) {
-            working = t.text();
+        const std::size_t a = t.head_l + (at - t.out_l.size());
+        const std::size_t cut_point = t.cut(a, a + len);
+        resume = walk_back(t.act_l, cut_point, t.head_l, true);
+        if (resume == t.head_l && walks_on(t.out_l)) {
+            working = t.text_w();
             return take_dimensions_plain(working, dims);
         }
-        t.commit(walk_back(t.act_l, resume, t.head, false));
+        t.commit(walk_back(t.act_l, resume, t.head_l, false));
     }
-    working = t.text();
+    working = t.text_w();
 }
 
 }  // namespace brellin
