@@ -40,6 +40,7 @@ const std::vector<Family> FAMILIES = {
     {"* runs", "***a", "", ""},
     {"lone *", "a", "*", ""},
     {"blocked units", "5mx", "", " 5m"},
+    {"earlier blocked copies", "5mx", "", "q5m"},
     {"uneven letters", "\xc4\xb0 5mm ", "", ""},
 };
 

@@ -1,12 +1,15 @@
 // Dimension phrases without a fresh lower-cased copy and a search from the start per phrase.
 //
 // Why the resumed search finds what a search from the start finds: a match of DIMS_RE reads
-// nothing before its start, so after a cut only matches that reach the cut point are new, and
-// those start no earlier than `resume_point`. The first occurrence of a phrase lies before its
-// match only where the unit's word-boundary test fails, that is where a word character follows
-// a unit; committed text is checked at such places only.
+// nothing before its start, so after a cut the only new matches are those that reach back
+// across the cut, and they start no earlier than `Parts::walk_back` says. Text before that is
+// committed and never searched again. The first occurrence of a phrase lies before its match
+// only where the unit's word-boundary test fails, that is where a word character follows a
+// unit; committed text is checked at such places only. When such an earlier copy is cut, the
+// match itself has not moved and stays the first one after the cut.
 #include <array>
 #include <cstring>
+#include <optional>
 
 #include "brellin/item_normalizer.hpp"
 #include "item_steps.hpp"
@@ -66,34 +69,6 @@ bool unit_at(std::string_view s, std::size_t at) {
         if (same) return true;
     }
     return false;
-}
-
-// Lowest start of a match that could reach `cut` in `s`, not below `floor`. With `strict`,
-// letters are crossed only where a unit starts at them; without, any six unit letters are.
-std::size_t walk_back(std::string_view s, std::size_t cut, std::size_t floor, bool strict) {
-    std::size_t lowest = cut;
-    std::size_t at = cut;
-    for (std::size_t k = 0; k < LONGEST_UNIT && at > floor; ++k) {
-        std::size_t start = 0;
-        if (!unit_letter(char_before(s, at, start))) break;
-        at = start;
-        if (!strict || unit_at(s, at)) lowest = at;
-    }
-    at = lowest;
-    while (at > floor) {
-        std::size_t start = 0;
-        if (!spacer(char_before(s, at, start))) break;
-        at = start;
-    }
-    return at;
-}
-
-// Whether a walk that reached the committed text could have gone on into it.
-bool walks_on(std::string_view out) {
-    if (out.empty()) return false;
-    std::size_t start = 0;
-    const char32_t c = char_before(out, out.size(), start);
-    return spacer(c) || unit_letter(c);
 }
 
 bool word_char(char32_t c) {
@@ -161,16 +136,94 @@ struct Parts {
         return {x, w};
     }
 
-    // Logical start of the first occurrence of `phrase`, whose match starts at act `p`.
-    std::size_t first_occurrence_of(std::string_view phrase, std::size_t p) const {
-        for (const std::size_t e : blocked) {
-            if (e >= phrase.size() && std::string_view(out_l).compare(e - phrase.size(), phrase.size(), phrase) == 0)
-                return e - phrase.size();
+    std::size_t logical(std::size_t act) const { return out_l.size() + (act - head_l); }
+
+    // Logical start of the first occurrence of `phrase`, whose match starts at act `p`, at or
+    // after logical `from`.
+    std::size_t first_occurrence_of(std::string_view phrase, std::size_t p, std::size_t from) const {
+        const std::string_view act(act_l);
+        const std::size_t n = phrase.size();
+        if (from < out_l.size()) {
+            for (const std::size_t e : blocked) {
+                if (e >= n && e - n >= from && std::string_view(out_l).compare(e - n, n, phrase) == 0) return e - n;
+            }
+            // Copies that end where committed text ends or run on into the live text.
+            const std::size_t tail = std::min(out_l.size(), n);
+            std::string seam = out_l.substr(out_l.size() - tail);
+            seam.append(act.substr(head_l, std::min(n - 1, p + n - head_l)));
+            const std::size_t at = first_occurrence(seam, phrase);
+            if (at != std::string_view::npos && out_l.size() - tail + at >= from) return out_l.size() - tail + at;
+            from = out_l.size();
         }
-        const std::size_t tail = std::min(out_l.size(), phrase.size());
-        std::string near = out_l.substr(out_l.size() - tail);
-        near.append(act_l, head_l, p + phrase.size() - head_l);
-        return out_l.size() - tail + first_occurrence(near, phrase);
+        return logical(first_occurrence(act.substr(0, p + n), phrase, head_l + (from - out_l.size())));
+    }
+
+    // Where a search may stop and still see every match that starts before `cut`: such a
+    // match holds only separators, digits and "x" up to its unit of at most six letters.
+    std::size_t reach(std::size_t cut) const {
+        std::size_t at = cut;
+        std::size_t len = 0;
+        while (at < act_l.size() && spacer(tarsk::decode_utf8(act_l, at, len))) at += len;
+        for (std::size_t k = 0; k <= LONGEST_UNIT && at < act_l.size(); ++k) {
+            tarsk::decode_utf8(act_l, at, len);
+            at += len;
+        }
+        return at;
+    }
+
+    // The character before logical position `at`, with its logical start; none at the start.
+    bool before(std::size_t at, char32_t& c, std::size_t& start) const {
+        if (at == 0) return false;
+        if (at > out_l.size()) {
+            std::size_t s = 0;
+            c = char_before(act_l, head_l + (at - out_l.size()), s);
+            start = logical(s);
+        } else {
+            c = char_before(out_l, at, start);
+        }
+        return true;
+    }
+
+    bool digit_before(std::size_t at) const {
+        char32_t c = 0;
+        std::size_t start = 0;
+        while (before(at, c, start) && tarsk::is_white_space(c)) at = start;
+        return at > 0 && before(at, c, start) && digit(c);
+    }
+
+    // Lowest logical start of a match that could reach logical `cut`: the part before the cut
+    // is a start of ",? blanks number (blanks x blanks number)* blanks unit". With `strict`,
+    // letters are crossed only where a unit starts at them; without, any six are.
+    std::size_t walk_back(std::size_t cut, bool strict) const {
+        std::size_t lowest = cut;
+        std::size_t at = cut;
+        char32_t c = 0;
+        std::size_t start = 0;
+        for (std::size_t k = 0; k < LONGEST_UNIT && before(at, c, start) && unit_letter(c); ++k) {
+            at = start;
+            // A unit that starts in committed text is taken as possible.
+            if (!strict || at < out_l.size() || unit_at(act_l, head_l + (at - out_l.size()))) lowest = at;
+        }
+        at = lowest;
+        while (before(at, c, start)) {
+            if (digit(c) || tarsk::is_white_space(c)) {
+                at = start;
+            } else if (c == ',') {
+                at = start;
+                if (!(before(at, c, start) && digit(c))) break;  // a leading comma
+            } else if (c == '.' || c == 'x' || c == 'X' || c == U'\u00D7') {
+                // A point only inside a number, an "x" only after one.
+                char32_t prev = 0;
+                std::size_t prev_start = 0;
+                const bool number_before =
+                    c == '.' ? before(start, prev, prev_start) && digit(prev) : digit_before(start);
+                if (!number_before) break;
+                at = start;
+            } else {
+                break;
+            }
+        }
+        return at;
     }
 
     void commit(std::size_t to) {
@@ -232,26 +285,56 @@ void take_dimensions(std::string& working, std::vector<std::string>& dims) {
     if (!find_uneven(working, t.act_l, t.uneven)) return take_dimensions_plain(working, dims);
     t.act_w = working;
     std::size_t resume = 0;
+    // After a copy before the match was cut, the match stays where it is and stays the first
+    // one at or after the cut; only matches reaching back across the cut can come before it.
+    std::optional<tarsk::Match> kept;
+    std::size_t cut_point = 0;
+    std::size_t copies_from = 0;  // logical; no copy of the kept phrase starts earlier
     for (;;) {
-        const std::string_view live = std::string_view(t.act_l).substr(t.head_l);
-        const auto m = DIMS_RE().find(live, resume - t.head_l);
+        std::optional<tarsk::Match> m;
+        bool same = false;
+        if (kept) {
+            const std::string_view window = std::string_view(t.act_l).substr(t.head_l, t.reach(cut_point) - t.head_l);
+            m = DIMS_RE().find(window, resume - t.head_l);
+            if (!m || t.head_l + m->start() >= cut_point) {
+                m = kept;
+                same = true;
+            }
+        } else {
+            m = DIMS_RE().find(std::string_view(t.act_l).substr(t.head_l), resume - t.head_l);
+        }
         if (!m) break;
-        dims.emplace_back(tarsk::trim(m->str(live, 1)));
-        const std::size_t p = t.head_l + m->start();
-        const std::size_t len = m->end() - m->start();
-        const std::size_t at = t.first_occurrence_of(live.substr(m->start(), len), p);
+        if (!same) {
+            // Keep the match in buffer positions, which a later cut before it does not move.
+            for (auto& g : m->groups) {
+                if (g) g = tarsk::Span{g->start + t.head_l, g->end + t.head_l};
+            }
+        }
+        const std::string_view lowered(t.act_l);
+        dims.emplace_back(tarsk::trim(m->str(lowered, 1)));
+        const std::size_t p = m->start();
+        const std::size_t len = m->end() - p;
+        const std::string_view phrase = lowered.substr(p, len);
+        const std::size_t at = t.first_occurrence_of(phrase, p, same ? copies_from : 0);
         if (at < t.out_l.size()) {
             working = cut_span(t.text_w(), t.text_l(), at, at + len);
             return take_dimensions_plain(working, dims);
         }
         const std::size_t a = t.head_l + (at - t.out_l.size());
-        const std::size_t cut_point = t.cut(a, a + len);
-        resume = walk_back(t.act_l, cut_point, t.head_l, true);
-        if (resume == t.head_l && walks_on(t.out_l)) {
+        cut_point = t.cut(a, a + len);
+        const std::size_t lowest = t.walk_back(t.logical(cut_point), true);
+        if (lowest < t.out_l.size()) {
             working = t.text_w();
             return take_dimensions_plain(working, dims);
         }
-        t.commit(walk_back(t.act_l, resume, t.head_l, false));
+        resume = t.head_l + (lowest - t.out_l.size());
+        const std::size_t keep = std::max(t.walk_back(lowest, false), t.out_l.size());
+        t.commit(t.head_l + (keep - t.out_l.size()));
+        kept.reset();
+        if (a < p) {
+            kept = m;
+            copies_from = t.logical(cut_point >= len - 1 + t.head_l ? cut_point - (len - 1) : t.head_l);
+        }
     }
     working = t.text_w();
 }

@@ -27,7 +27,7 @@ TEST(TakeDimensions, CutsThatJoinOrPrecedeTheMatch) {
         "5 k1mmg",        "5mx5mx5mx 5m",    "1111 5mm 5mm",  "a1x2mm3mm",      "5 m\u00E9t, 20 x 5 m",
         "box1mmx 1mm",    "2 layers 2 l",    "5 kgs 5 kg, 5 kg", "steel 2x3 cm, steel 2x3 cm", "1.5 x1mmmm",
         "3 months 3 m",   "x5mm5mm5mm",      "mmmmmmmm5mm1mm", "\u0130 5mm 5mm", "\u212A 5mm", "5 \u212Ag 5kg",
-        ",5mm,5mm,,5mm",  "5 mm5 mm5 mmx",   "inches 5 inch 5 inches", "5 \u017Fpsi 5 psi", "5 mx qqqqqqqq1mm q;5 m", "5 k1mm1mmg", "q \u212A5mm2mm", "\u0130\u212A5mm \u1E9E5mm",
+        ",5mm,5mm,,5mm",  "5 mm5 mm5 mmx",   "inches 5 inch 5 inches", "5 \u017Fpsi 5 psi", "5 mx qqqqqqqq1mm q;5 m", "5 k1mm1mmg", "q \u212A5mm2mm", "5mx5mx5mx5mxq5m", "5 k5mx5mx q5m", "1x5mx1x5mxq1x5m", "1.5mx1.5mxq1.5m", "5mx5mx, 5mxq5m5mx", "5m5m 5m 5 mz", "\u0130\u212A5mm \u1E9E5mm",
     };
     for (const char* t : texts) expect_same_as_plain(t);
 }
@@ -36,7 +36,7 @@ TEST(TakeDimensions, SameAsPlainOnGeneratedItems) {
     const std::vector<std::string> pieces = {
         " ", "  ", ",", ", ", ".", "1", "5", "20", "1,5", "2.5", "x", " x ", "\u00D7", "mm", "cm", "m", "kg",
         "ml", "l", "kw", "v", "ah", "w", "hz", "khz", "rpm", "psi", "bar", "inch", "inches", "oz", "s", "e",
-        "steel", "t", "a", "\u00E9", "\u0130", "\u212A", "\u017F", "(", ")", "\u0663",
+        "steel", "t", "a", "5mx", "q", "5m", "\u00E9", "\u0130", "\u212A", "\u017F", "(", ")", "\u0663",
     };
     std::mt19937 rng(77);
     std::uniform_int_distribution<std::size_t> count(0, 24);
