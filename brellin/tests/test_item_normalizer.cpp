@@ -78,3 +78,17 @@ TEST(NormalizeItem, TracedItems) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(NormalizeItem, OddTextsStillGiveARecord) {
+    using namespace std::string_literals;
+    const auto nul = normalize_item("a\0b 5 pcs"s);
+    EXPECT_EQ(nul.qty, 5);
+    EXPECT_EQ(nul.text, "5 pcs a\0b"s);
+    EXPECT_EQ(normalize_item("\u0301\u0307 ,,, :").text, "\u0301\u0307");
+    EXPECT_EQ(normalize_item("Product:").text, "");
+    EXPECT_EQ(normalize_item("  ...  ").text, "");
+}
+
+}  // namespace
