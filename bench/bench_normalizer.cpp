@@ -31,6 +31,7 @@ const std::vector<Family> FAMILIES = {
     {"words + dimensions", "steel 2x3 cm, ", "", ""},
     {"dimension chain", "1x", "", "1"},
     {"spaced chain", "1 x ", "", "1"},
+    {"wide-gap chain", "1      x ", "", "1"},
     {"quantity phrases", "5 pcs ", "", ""},
     {"vietnamese quantities", "5 c\xc3\xa1i ", "", ""},
     {"xu\xe1\xba\xa5t x\xe1\xbb\xa9 phrases", "xu\xe1\xba\xa5t x\xe1\xbb\xa9 a, ", "", ""},
@@ -68,7 +69,7 @@ void row(const char* what, const Family& f, const std::function<void(const std::
     const std::size_t sizes[] = {10'000, 100'000, 1'000'000};
     double t[3] = {0, 0, 0};
     for (int i = 0; i < 3; ++i) {
-        if (i == 2 && t[1] > 3.0) {
+        if (i == 2 && t[1] > 0.5) {
             t[2] = -1;  // clearly super-linear: the 1 MB run would take minutes
             break;
         }
