@@ -1,0 +1,118 @@
+// Worst-case timing of the item normaliser: each pattern (as the engine runs it) and
+// normalize_item on hostile items of 10 KB, 100 KB and 1 MB. Linear growth shows as a
+// 1 MB / 100 KB ratio near 10.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "brellin/item_normalizer.hpp"
+
+namespace {
+
+struct Family {
+    const char* name;
+    std::string unit;    // repeated to the size
+    std::string before;  // once, in front
+    std::string after;   // once, at the end
+};
+
+const std::vector<Family> FAMILIES = {
+    {"blank run", " ", "", "x"},
+    {"digit run", "1", "", ""},
+    {"( + blanks", " ", "(", "x)"},
+    {"target + blanks", " ", "target", "x"},
+    {"comma blanks", ", ", "", ""},
+    {"dimension phrases", "5mm ", "", ""},
+    {"words + dimensions", "steel 2x3 cm, ", "", ""},
+    {"dimension chain", "1x", "", "1"},
+    {"spaced chain", "1 x ", "", "1"},
+    {"wide-gap chain", "1      x ", "", "1"},
+    {"quantity phrases", "5 pcs ", "", ""},
+    {"vietnamese quantities", "5 c\xc3\xa1i ", "", ""},
+    {"xu\xe1\xba\xa5t x\xe1\xbb\xa9 phrases", "xu\xe1\xba\xa5t x\xe1\xbb\xa9 a, ", "", ""},
+    {"qty: labels", "qty: ", "", ""},
+    {"qty: n/a labels", "qty: n/a x ", "", ""},
+    {"spec: labels", " spec: ", "", ""},
+    {"* runs", "***a", "", ""},
+    {"lone *", "a", "*", ""},
+    {"blocked units", "5mx", "", " 5m"},
+    {"earlier blocked copies", "5mx", "", "q5m"},
+    {"uneven letters", "\xc4\xb0 5mm ", "", ""},
+};
+
+std::string build(const Family& f, std::size_t size) {
+    std::string s = f.before;
+    while (s.size() + f.after.size() < size) s += f.unit;
+    return s + f.after;
+}
+
+// Mean time of one run; short runs are repeated so that timer noise does not set the ratio.
+double seconds(const std::function<void()>& run) {
+    using clock = std::chrono::steady_clock;
+    const auto t0 = clock::now();
+    int runs = 0;
+    double spent = 0;
+    do {
+        run();
+        ++runs;
+        spent = std::chrono::duration<double>(clock::now() - t0).count();
+    } while (spent < 0.05 && runs < 1000);
+    return spent / runs;
+}
+
+void row(const char* what, const Family& f, const std::function<void(const std::string&)>& run) {
+    const std::size_t sizes[] = {10'000, 100'000, 1'000'000};
+    double t[3] = {0, 0, 0};
+    for (int i = 0; i < 3; ++i) {
+        if (i == 2 && t[1] > 0.5) {
+            t[2] = -1;  // clearly super-linear: the 1 MB run would take minutes
+            break;
+        }
+        const std::string s = build(f, sizes[i]);
+        t[i] = seconds([&] { run(s); });
+    }
+    if (t[2] < 0) {
+        std::printf("%-18s %-24s %10.3f %10.3f %10s %8s\n", what, f.name, t[0] * 1e3, t[1] * 1e3, "skipped",
+                    "-");
+    } else {
+        std::printf("%-18s %-24s %10.3f %10.3f %10.3f %8.1f\n", what, f.name, t[0] * 1e3, t[1] * 1e3, t[2] * 1e3,
+                    t[2] / std::max(t[1], 1e-9));
+    }
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main() {
+    struct Named {
+        const char* name;
+        const tarsk::Pattern& (*get)();
+    };
+    const Named patterns[] = {
+        {"BOLD_RE", brellin::BOLD_RE},
+        {"PRODUCT_PREFIX_RE", brellin::PRODUCT_PREFIX_RE},
+        {"SPEC_LABEL_RE", brellin::SPEC_LABEL_RE},
+        {"QTY_NA_RE", brellin::QTY_NA_RE},
+        {"TARGET_PRICE_RE", brellin::TARGET_PRICE_RE},
+        {"QTY_EN_RE", brellin::QTY_EN_RE},
+        {"QTY_VI_RE", brellin::QTY_VI_RE},
+        {"ORIGIN_VI_RE", brellin::ORIGIN_VI_RE},
+        {"EMPTY_PARENS_RE", brellin::EMPTY_PARENS_RE},
+        {"DIMS_RE", brellin::DIMS_RE},
+    };
+    std::printf("%-18s %-24s %10s %10s %10s %8s\n", "what", "input", "10KB ms", "100KB ms", "1MB ms", "1M/100K");
+    for (const Named& p : patterns) {
+        for (const Family& f : FAMILIES) {
+            row(p.name, f, [&](const std::string& s) { benchmark::DoNotOptimize(p.get().find_all(s)); });
+        }
+    }
+    for (const Family& f : FAMILIES) {
+        row("normalize_item", f, [](const std::string& s) { benchmark::DoNotOptimize(brellin::normalize_item(s)); });
+    }
+    return 0;
+}

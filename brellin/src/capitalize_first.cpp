@@ -1,0 +1,17 @@
+#include <string>
+
+#include "brellin/item_normalizer.hpp"
+#include "tarsk/text.hpp"
+
+namespace brellin {
+
+std::string capitalize_first(std::string_view text) {
+    if (text.empty()) return {};
+    std::size_t len = 0;
+    tarsk::decode_utf8(text, 0, len);
+    std::string out = tarsk::to_upper(text.substr(0, len));
+    out += text.substr(len);
+    return out;
+}
+
+}  // namespace brellin

@@ -1,0 +1,17 @@
+#include <string>
+
+#include "brellin/item_normalizer.hpp"
+#include "lower_case.hpp"
+
+namespace brellin {
+
+std::string cut_span(std::string_view working, std::string_view lowered, std::size_t start, std::size_t end) {
+    if (start >= end) return std::string(working);
+    LowerLengths lengths;
+    const CarriedSpan span = carry_span(working, lowered, start, end, lengths);
+    std::string out(working.substr(0, span.start));
+    out += working.substr(span.end);
+    return out;
+}
+
+}  // namespace brellin

@@ -1,0 +1,26 @@
+#include <optional>
+
+#include "brellin/item_normalizer.hpp"
+#include "item_steps.hpp"
+#include "tarsk/number.hpp"
+#include "tarsk/text.hpp"
+
+namespace brellin {
+
+std::string clean_item(std::string_view text) {
+    std::string w = BOLD_RE().replace_all(tarsk::trim(text), "$1");
+    while (!w.empty() && w.back() == '.') w.pop_back();
+    w = PRODUCT_PREFIX_RE().replace_first(w, "");
+    w = SPEC_LABEL_RE().replace_all(w, ", ");
+    return QTY_NA_RE().replace_all(w, "");
+}
+
+void take_target_price(std::string& working, NormalizedItem& item) {
+    const auto m = TARGET_PRICE_RE().find(working);
+    if (!m) return;
+    item.price = tarsk::read_number(m->str(working, 1));
+    if (m->has(2)) item.currency = tarsk::to_upper(m->str(working, 2));
+    working.erase(m->start(), m->end() - m->start());
+}
+
+}  // namespace brellin

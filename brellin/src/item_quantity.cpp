@@ -1,0 +1,38 @@
+#include <stdexcept>
+
+#include "brellin/item_normalizer.hpp"
+#include "item_steps.hpp"
+#include "item_tables.hpp"
+#include "occurrence.hpp"
+#include "tarsk/number.hpp"
+#include "tarsk/text.hpp"
+
+namespace brellin {
+
+namespace {
+
+std::string english_unit(std::string_view vietnamese) {
+    for (const auto& [vi, en] : VI_UNIT_MAP)
+        if (vi == vietnamese) return std::string(en);
+    throw std::logic_error("Vietnamese unit without an English name");
+}
+
+}  // namespace
+
+void take_quantity(std::string& working, NormalizedItem& item) {
+    const std::string lowered = tarsk::to_lower(working);
+    auto matches = QTY_EN_RE().find_all(lowered);
+    const bool english = !matches.empty();
+    if (!english) matches = QTY_VI_RE().find_all(lowered);
+    if (matches.empty()) return;
+    const tarsk::Match& m = matches.back();
+    item.qty = tarsk::read_number(m.str(lowered, 1));
+    const std::string_view unit = tarsk::trim(m.str(lowered, 2));
+    item.uom = english ? std::string(unit) : english_unit(unit);
+    // A later copy of the phrase where the unit's word boundary fails is the one cut.
+    const std::string_view phrase = m.str(lowered);
+    const std::size_t at = last_occurrence(lowered, phrase, m.start());
+    working = cut_span(working, lowered, at, at + phrase.size());
+}
+
+}  // namespace brellin

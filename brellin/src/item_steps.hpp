@@ -1,0 +1,25 @@
+// The steps of normalize_item, each on the working text and the record.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "brellin/records.hpp"
+
+namespace brellin {
+
+// Trimming, bold mark-up, trailing points, product label, spec labels, "qty: n/a".
+std::string clean_item(std::string_view text);
+void take_target_price(std::string& working, NormalizedItem& item);
+void take_quantity(std::string& working, NormalizedItem& item);
+void take_origin(std::string& working, NormalizedItem& item);
+// Dimension phrases, one search per phrase resumed where the result cannot change.
+void take_dimensions(std::string& working, std::vector<std::string>& dims);
+// The same step done plainly (fresh copy and search from the start per phrase); kept to check
+// the resumed search against.
+void take_dimensions_plain(std::string& working, std::vector<std::string>& dims);
+// Splits at commas, trims and joins the pieces with one blank, drops trailing colons.
+std::string dissolve_commas(std::string_view working);
+
+}  // namespace brellin

@@ -1,0 +1,47 @@
+#include "lower_case.hpp"
+
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
+
+#include "tarsk/text.hpp"
+
+namespace brellin {
+
+std::size_t LowerLengths::at(std::string_view s, std::size_t pos, std::size_t& len) {
+    const char32_t c = tarsk::decode_utf8(s, pos, len);
+    if (c < 0x80) return 1;
+    const auto it = memo_.find(c);
+    if (it != memo_.end()) return it->second;
+    // Lowering a lone character is context-free; ICU's only context rule in the root locale
+    // (Greek final sigma) picks between two forms of equal length, so lengths still add up.
+    const std::size_t n = tarsk::to_lower(s.substr(pos, len)).size();
+    memo_.emplace(c, n);
+    return n;
+}
+
+CarriedSpan carry_span(std::string_view working, std::string_view lowered, std::size_t start, std::size_t end,
+                       LowerLengths& lengths) {
+    end = std::min(end, lowered.size());
+    start = std::min(start, end);
+    std::optional<std::size_t> first;
+    std::size_t last = 0;
+    std::size_t w = 0;
+    std::size_t l = 0;
+    while (w < working.size()) {
+        std::size_t len = 0;
+        const std::size_t lower_end = l + lengths.at(working, w, len);
+        const bool inside = start < end ? (l < end && lower_end > start) : (!first && l >= start);
+        if (inside) {
+            if (!first) first = w;
+            last = start < end ? w + len : w;
+        }
+        l = lower_end;
+        w += len;
+    }
+    if (l != lowered.size()) throw std::logic_error("lower-cased copy does not belong to the working text");
+    if (!first) return {working.size(), working.size()};
+    return {*first, last};
+}
+
+}  // namespace brellin

@@ -1,0 +1,31 @@
+// Carrying positions between a working text and its lower-cased copy.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <unordered_map>
+
+namespace brellin {
+
+// Byte length of each character's own full lower-case form, looked up once per code point.
+class LowerLengths {
+public:
+    // Lower-case byte length of the character at `pos`; its own length goes to `len`.
+    std::size_t at(std::string_view s, std::size_t pos, std::size_t& len);
+
+private:
+    std::unordered_map<char32_t, std::size_t> memo_;
+};
+
+// Bytes [start, end) of the working text whose characters' lower-case forms overlap bytes
+// [start, end) of `lowered`; a character whose form straddles a boundary belongs to the span.
+struct CarriedSpan {
+    std::size_t start = 0;
+    std::size_t end = 0;
+};
+
+// Walks the whole text so that a lowered copy made from a different text is caught.
+CarriedSpan carry_span(std::string_view working, std::string_view lowered, std::size_t start, std::size_t end,
+                       LowerLengths& lengths);
+
+}  // namespace brellin

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "item_steps.hpp"
+#include "occurrence.hpp"
+
+namespace {
+
+void expect_same_as_plain(const std::string& text) {
+    std::string fast = text;
+    std::string plain = text;
+    std::vector<std::string> fast_dims;
+    std::vector<std::string> plain_dims;
+    brellin::take_dimensions(fast, fast_dims);
+    brellin::take_dimensions_plain(plain, plain_dims);
+    ASSERT_EQ(fast, plain) << "on «" << text << "»";
+    ASSERT_EQ(fast_dims, plain_dims) << "on «" << text << "»";
+}
+
+TEST(TakeDimensions, CutsThatJoinOrPrecedeTheMatch) {
+    // A cut that joins text into a new phrase before it, an earlier copy of a phrase whose unit
+    // runs on into a word, phrases that eat the digits before them, and uneven letters.
+    const char* const texts[] = {
+        "5 k1mmg",        "5mx5mx5mx 5m",    "1111 5mm 5mm",  "a1x2mm3mm",      "5 m\u00E9t, 20 x 5 m",
+        "box1mmx 1mm",    "2 layers 2 l",    "5 kgs 5 kg, 5 kg", "steel 2x3 cm, steel 2x3 cm", "1.5 x1mmmm",
+        "3 months 3 m",   "x5mm5mm5mm",      "mmmmmmmm5mm1mm", "\u0130 5mm 5mm", "\u212A 5mm", "5 \u212Ag 5kg",
+        ",5mm,5mm,,5mm",  "5 mm5 mm5 mmx",   "inches 5 inch 5 inches", "5 \u017Fpsi 5 psi", "5 mx qqqqqqqq1mm q;5 m", "5 k1mm1mmg", "q \u212A5mm2mm", "5mx5mx5mx5mxq5m", "5 k5mx5mx q5m", "1x5mx1x5mxq1x5m", "1.5mx1.5mxq1.5m", "5mx5mx, 5mxq5m5mx", "5m5m 5m 5 mz", "\u0130\u212A5mm \u1E9E5mm",
+    };
+    for (const char* t : texts) expect_same_as_plain(t);
+}
+
+TEST(TakeDimensions, SameAsPlainOnGeneratedItems) {
+    const std::vector<std::string> pieces = {
+        " ", "  ", ",", ", ", ".", "1", "5", "20", "1,5", "2.5", "x", " x ", "\u00D7", "mm", "cm", "m", "kg",
+        "ml", "l", "kw", "v", "ah", "w", "hz", "khz", "rpm", "psi", "bar", "inch", "inches", "oz", "s", "e",
+        "steel", "t", "a", "5mx", "q", "5m", "\u00E9", "\u0130", "\u212A", "\u017F", "(", ")", "\u0663",
+    };
+    std::mt19937 rng(77);
+    std::uniform_int_distribution<std::size_t> count(0, 24);
+    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        for (std::size_t n = count(rng); n > 0; --n) text += pieces[pick(rng)];
+        expect_same_as_plain(text);
+    }
+}
+
+TEST(Occurrence, FirstAndLastAgreeWithPlainSearches) {
+    std::mt19937 rng(5);
+    std::uniform_int_distribution<int> letter(0, 2);
+    std::uniform_int_distribution<std::size_t> length(0, 40);
+    for (int i = 0; i < 5000; ++i) {
+        std::string hay;
+        std::string needle;
+        for (std::size_t n = length(rng); n > 0; --n) hay += static_cast<char>('a' + letter(rng));
+        for (std::size_t n = 1 + length(rng) % 4; n > 0; --n) needle += static_cast<char>('a' + letter(rng));
+        const std::size_t from = hay.empty() ? 0 : length(rng) % hay.size();
+        EXPECT_EQ(brellin::first_occurrence(hay, needle, from), hay.find(needle, from)) << hay << " " << needle;
+        const std::size_t last = hay.rfind(needle);
+        EXPECT_EQ(brellin::last_occurrence(hay, needle, from),
+                  last != std::string::npos && last >= from ? last : std::string::npos)
+            << hay << " " << needle;
+    }
+}
+
+}  // namespace

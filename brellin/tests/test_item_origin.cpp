@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "brellin/item_normalizer.hpp"
+
+using brellin::capitalize_first;
+using brellin::normalize_item;
+
+namespace {
+
+struct OriginCase {
+    const char* input;
+    std::optional<std::string> origin;
+    const char* text;
+};
+
+// Each strategy's own rules; the traced items cover the rest.
+const OriginCase CASES[] = {
+    // A: a key anywhere in the item wins over the phrase, even inside another word.
+    {"Ghế gỗ xuất xứ tqx", "China", "Ghế gỗ"},
+    {"Vải xuất xứ  pháp 2", "Pháp", "Vải 2"},
+    // B: "(key," whose rest is a lone comma, or whose rest starts with commas.
+    {"Ống (tq,,)", "China", "Ống"},
+    {"Ống (tq, ,mới)", "China", "Ống (mới)"},
+    {"Ống (úc) loại 1", "Australia", "Ống  loại 1"},
+    // C: a rejected ", name" falls through to "(name"; the ")" stays.
+    {"Cups, chinaware (china)", "China", "Cups chinaware )"},
+    {"Spices (Brazil)", "Brazil", "Spices )"},
+    {"Spices (Indonesia)", "Indonesia", "Spices"},  // also a Vietnamese key: B cuts it whole
+    {"Rice, india", "India", "Rice"},
+    {"Rice, korea", "Korea", "Rice"},
+    {"Rice, india2", std::nullopt, "Rice india2"},
+    {"Rice (sri lanka-grown", "Sri lanka", "Rice -grown"},
+};
+
+TEST(NormalizeItem, OriginStrategies) {
+    for (const OriginCase& c : CASES) {
+        SCOPED_TRACE(c.input);
+        const auto item = normalize_item(c.input);
+        EXPECT_EQ(item.origin, c.origin);
+        EXPECT_EQ(item.text, c.text);
+    }
+}
+
+TEST(CapitalizeFirst, FullUpperCaseMappingOfTheFirstCharacter) {
+    EXPECT_EQ(capitalize_first(""), "");
+    EXPECT_EQ(capitalize_first("south korea"), "South korea");
+    EXPECT_EQ(capitalize_first("pháp"), "Pháp");
+    EXPECT_EQ(capitalize_first("ßx"), "SSx");
+    EXPECT_EQ(capitalize_first("\u0390a"), "\u0399\u0308\u0301a");  // one letter, three characters
+}
+
+}  // namespace
