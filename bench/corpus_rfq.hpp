@@ -381,7 +381,7 @@ Lưới che nắng 70%, khổ 4 m, 150 cuộn
 Bình phun điện 16 lít, 80 cái
 Xin cảm ơn.
 
-Thời gian giao hàng: trước ngày 10 tháng 11.
+Lead time: trước ngày 10 tháng 11.
 Thanh toán: chuyển khoản 100% sau khi nhận hàng.)",
 
     // 15. English, numbered, medical consumables.
@@ -614,7 +614,7 @@ Hương liệu hoa hồng, 80 kg (Pháp)
 Chai nhựa PET 100 ml, 30.000 cái
 Trân trọng.
 
-Thời gian giao hàng: 2 tuần.
+Lead time: 2 tuần.
 Thanh toán: chuyển khoản 30% đặt cọc, 70% khi giao hàng.
 Incoterm: DAP Bac Ninh)",
 };
