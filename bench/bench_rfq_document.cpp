@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "brellin/document.hpp"
 #include "corpus_rfq.hpp"
 
@@ -50,6 +52,8 @@ BENCHMARK(BM_RfqLarge)->Arg(100 * 1024)->Arg(1024 * 1024)->Unit(benchmark::kMill
 // Keeps the time per iteration of every run so main can print the growth ratio.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
+    RecordingReporter()
+        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const auto& run : runs)
             if (run.run_type == Run::RT_Iteration)
