@@ -1,8 +1,69 @@
 #include "brellin/document.hpp"
 
+#include <stdexcept>
+#include <utility>
+
+#include "brellin/document_text.hpp"
+#include "brellin/item_normalizer.hpp"
+#include "brellin/segmenter.hpp"
+#include "brellin/trade_terms.hpp"
+#include "tarsk/query.hpp"
+#include "tarsk/text.hpp"
+
 namespace brellin {
 
-std::string unescape_text(std::string_view text) { return std::string(text); }
-RfqResult parse_rfq_document(std::string_view text) { return {std::string(text), {}, {}, {}}; }
+namespace {
+
+std::string replace_pairs(std::string_view text, char escape, char replacement) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == escape) {
+            out += replacement;
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+RfqItem build_item(const std::string& item_text, std::uint64_t index, const TradeTerms& trade) {
+    NormalizedItem normalized = normalize_item(item_text);
+    tarsk::ParseOutput parsed = tarsk::parse_query(normalized.text);
+    RfqItem item;
+    item.queries = build_queries(parsed.groups, normalized.dims);
+    item.group_text = item_group_text(parsed);
+    item.qty = normalized.qty;
+    item.price = normalized.price;
+    item.dims = std::move(normalized.dims);
+    item.groups = std::move(parsed.groups);
+    item.uom = std::move(normalized.uom);
+    item.currency = normalized.currency ? std::move(normalized.currency) : trade.currency;
+    item.origin = std::move(normalized.origin);
+    item.index = index;
+    return item;
+}
+
+}  // namespace
+
+std::string unescape_text(std::string_view text) {
+    // A line feed or tab never forms a new pair, so unescaping twice changes nothing.
+    return replace_pairs(replace_pairs(text, 'n', '\n'), 't', '\t');
+}
+
+RfqResult parse_rfq_document(std::string_view text) {
+    if (!tarsk::is_valid_utf8(text)) throw std::invalid_argument("document text is not valid UTF-8");
+    RfqResult result;
+    result.text = unescape_text(text);
+    const Segments segments = segment_document(result.text);
+    result.trade = extract_trade_terms(result.text);
+    result.items.reserve(segments.items.size());
+    std::uint64_t index = 0;
+    for (const auto& item_text : segments.items)
+        result.items.push_back(build_item(item_text, ++index, result.trade));
+    result.report = render_rfq_text(result.items, result.trade);
+    return result;
+}
 
 }  // namespace brellin
