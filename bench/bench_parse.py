@@ -1,0 +1,85 @@
+"""Calls per second of morvane.parse on the query and RFQ corpora, and the module's own share.
+
+The module's own cost is the time of parse minus the time of the C++ core on the same texts, the
+latter measured by the program bench_core_for_py (built with the benchmarks). parse("") shows the
+cost of a call whose core work is close to nothing. Reading every attribute of each result is timed
+separately, since parse itself makes only the ParseResult object.
+
+Usage: PYTHONPATH=build/python python3 bench/bench_parse.py [--build build] [--seconds 1]
+"""
+import argparse
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from corpus import QUERIES, RFQS  # noqa: E402
+
+import morvane  # noqa: E402
+
+ITEM_FIELDS = ("chunks", "index", "qty", "qty_max", "uom", "colors", "sizes", "materials", "genders", "specs",
+               "standards", "ambiguous", "price", "currency", "origin", "dims")
+
+
+def read_all(result):
+    result.is_rfq, result.trade_currency, result.trade_payment, result.trade_terms()
+    for item in result.items:
+        for name in ITEM_FIELDS:
+            getattr(item, name)
+
+
+def per_call_ns(texts, seconds, action):
+    texts = texts * max(1, 100 // len(texts))  # read the clock once per batch, not per call
+    for text in texts:
+        action(text)
+    calls, start = 0, time.perf_counter()
+    while True:
+        for text in texts:
+            action(text)
+        calls += len(texts)
+        elapsed = time.perf_counter() - start
+        if elapsed >= seconds:
+            return elapsed * 1e9 / calls
+
+
+def core_ns(program, texts, seconds):
+    if not os.path.exists(program):
+        return None
+    with tempfile.NamedTemporaryFile("wb", delete=False) as out:
+        for text in texts:
+            data = text.encode()
+            out.write(b"%d\n" % len(data) + data)
+    try:
+        run = subprocess.run([program, out.name, str(seconds)], capture_output=True, text=True, check=True)
+        return float(run.stdout.strip())
+    finally:
+        os.unlink(out.name)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", default="build")
+    parser.add_argument("--seconds", type=float, default=1.0)
+    args = parser.parse_args()
+    program = os.path.join(args.build, "bench", "bench_core_for_py")
+
+    print(f"python {sys.version.split()[0]}, {len(QUERIES)} queries, {len(RFQS)} RFQ documents")
+    empty = per_call_ns([""], args.seconds, morvane.parse)
+    print(f"parse(''): {1e9 / empty:,.0f} calls/s ({empty:,.0f} ns per call)")
+    for name, texts in (("queries", QUERIES), ("RFQ documents", RFQS)):
+        parse = per_call_ns(texts, args.seconds, morvane.parse)
+        full = per_call_ns(texts, args.seconds, lambda text: read_all(morvane.parse(text)))
+        core = core_ns(program, texts, args.seconds)
+        line = f"{name}: parse {1e9 / parse:,.0f} calls/s ({parse:,.0f} ns)"
+        line += f"; with every attribute read {full:,.0f} ns"
+        if core is None:
+            line += f"; core not measured ({program} missing)"
+        else:
+            line += f"; C++ core {core:,.0f} ns; module layer {parse - core:,.0f} ns per call"
+        print(line)
+
+
+if __name__ == "__main__":
+    main()
