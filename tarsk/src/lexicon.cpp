@@ -2,9 +2,187 @@
 
 namespace tarsk {
 
+namespace {
+
+LexiconMap size_map() {
+    LexiconMap map = {
+        {"xxs", "XXS"}, {"xs", "XS"}, {"s", "S"},       {"m", "M"},       {"l", "L"},
+        {"xl", "XL"},   {"xxl", "XXL"}, {"xxxl", "XXXL"}, {"2xl", "2XL"}, {"3xl", "3XL"},
+        {"4xl", "4XL"}, {"small", "small"}, {"medium", "medium"}, {"large", "large"},
+    };
+    for (const std::string_view size : NUMBER_SIZES) map.push_back({size, size});
+    const LexiconMap rest = {
+        {"dn15", "DN15"},   {"dn20", "DN20"},   {"dn25", "DN25"},   {"dn32", "DN32"},
+        {"dn40", "DN40"},   {"dn50", "DN50"},   {"dn65", "DN65"},   {"dn80", "DN80"},
+        {"dn100", "DN100"}, {"dn150", "DN150"}, {"dn200", "DN200"}, {"dn300", "DN300"},
+        {"schedule 10", "SCH10"}, {"schedule 40", "SCH40"}, {"schedule 80", "SCH80"},
+        {"sch 40", "SCH40"},      {"sch 80", "SCH80"},
+    };
+    map.insert(map.end(), rest.begin(), rest.end());
+    return map;
+}
+
+}  // namespace
+
+Lexicon build_lexicon() {
+    Lexicon lx;
+    lx.STANDARD_PREFIXES = {"astm", "iso",  "din",   "en ", "jis", "gb ", "bs ", "ansi", "asme",
+                            "haccp", "ce ", "ul ", "vde", "iec", "nf ", "api ", "aws "};
+    lx.SIZE_KEYWORDS = {"kích thước", "kích cỡ", "cỡ", "size", "taille"};
+    lx.COLOR_KEYWORDS = {"màu", "màu sắc", "color", "colours", "colors", "colour", "couleur"};
+    lx.MATERIAL_KEYWORDS = {"chất liệu", "vật liệu", "material", "matière"};
+    lx.INTENT_PHRASES = {"tôi cần mua", "tôi cần",         "tôi muốn mua",     "tôi muốn",
+                         "muốn mua",    "muốn",            "cần mua",          "cần",
+                         "mua",         "khoảng",          "từ",               "i'm looking for",
+                         "i am looking for", "looking for", "i'd like",        "i need",
+                         "i want",      "need",            "want",             "sourcing"};
+    lx.PROTECTED_PHRASES = {"việt nam", "hồ chí minh", "hà nội",   "đà nẵng",     "hải phòng",
+                            "cần thơ",  "quy nhơn",    "nha trang", "vũng tàu",   "cái mép",
+                            "hải dương", "bình dương", "đồng nai", "trà xanh",    "dừa bến tre",
+                            "thanh long", "nước mắm",  "bột mì",   "đồng phục"};
+    lx.AND_WORDS = {"và", "và/hoặc", "and", "&", "+"};
+    lx.OR_WORDS = {"hoặc", "or"};
+    lx.TO_WORDS = {"đến"};
+    lx.COLOR_MAP = {
+        {"đỏ", "red"},         {"xanh", "blue"},      {"xanh lam", "blue"},  {"xanh lá", "green"},
+        {"đen", "black"},      {"trắng", "white"},    {"vàng", "yellow"},    {"cam", "orange"},
+        {"tím", "purple"},     {"hồng", "pink"},      {"xám", "gray"},       {"nâu", "brown"},
+        {"red", "red"},        {"blue", "blue"},      {"green", "green"},    {"black", "black"},
+        {"white", "white"},    {"yellow", "yellow"},  {"orange", "orange"},  {"purple", "purple"},
+        {"pink", "pink"},      {"gray", "gray"},      {"grey", "gray"},      {"brown", "brown"},
+        {"navy", "navy"},      {"beige", "beige"},    {"silver", "silver"},  {"amber", "amber"},
+        {"clear", "clear"},    {"natural", "natural"}, {"light grey", "light_gray"},
+        {"light gray", "light_gray"}, {"pale yellow", "pale_yellow"},
+    };
+    lx.SIZE_MAP = size_map();
+    lx.MATERIAL_MAP = {
+        {"cotton", "cotton"},
+        {"polyester", "polyester"},
+        {"linen", "linen"},
+        {"silk", "silk"},
+        {"wool", "wool"},
+        {"nylon", "nylon"},
+        {"spandex", "spandex"},
+        {"lycra", "spandex"},
+        {"vải bông", "cotton"},
+        {"vải polyester", "polyester"},
+        {"lụa", "silk"},
+        {"len", "wool"},
+        {"inox", "stainless_steel"},
+        {"không gỉ", "stainless_steel"},
+        {"thép", "steel"},
+        {"nhôm", "aluminum"},
+        {"đồng", "copper"},
+        {"nhựa", "plastic"},
+        {"cao su", "rubber"},
+        {"activated carbon", "activated_carbon"},
+        {"carbon", "carbon_steel"},
+        {"nitrile", "nitrile"},
+        {"steel", "steel"},
+        {"stainless", "stainless_steel"},
+        {"aluminum", "aluminum"},
+        {"aluminium", "aluminum"},
+        {"copper", "copper"},
+        {"plastic", "plastic"},
+        {"rubber", "rubber"},
+        {"carbon steel", "carbon_steel"},
+        {"cast iron", "cast_iron"},
+    };
+    lx.GENDER_MAP = {
+        {"nam", "male"},     {"nữ", "female"},    {"unisex", "unisex"},
+        {"male", "male"},    {"female", "female"}, {"men", "male"},
+        {"women", "female"}, {"men's", "male"},    {"women's", "female"},
+    };
+    lx.COUNTRY_MAP = {
+        {"china", "China"},
+        {"india", "India"},
+        {"japan", "Japan"},
+        {"south korea", "South Korea"},
+        {"taiwan", "Taiwan"},
+        {"hong kong", "Hong Kong"},
+        {"vietnam", "Vietnam"},
+        {"thailand", "Thailand"},
+        {"malaysia", "Malaysia"},
+        {"indonesia", "Indonesia"},
+        {"philippines", "Philippines"},
+        {"singapore", "Singapore"},
+        {"myanmar", "Myanmar"},
+        {"cambodia", "Cambodia"},
+        {"bangladesh", "Bangladesh"},
+        {"pakistan", "Pakistan"},
+        {"sri lanka", "Sri Lanka"},
+        {"australia", "Australia"},
+        {"new zealand", "New Zealand"},
+        {"germany", "Germany"},
+        {"france", "France"},
+        {"italy", "Italy"},
+        {"spain", "Spain"},
+        {"portugal", "Portugal"},
+        {"netherlands", "Netherlands"},
+        {"belgium", "Belgium"},
+        {"poland", "Poland"},
+        {"czech republic", "Czech Republic"},
+        {"austria", "Austria"},
+        {"switzerland", "Switzerland"},
+        {"sweden", "Sweden"},
+        {"denmark", "Denmark"},
+        {"finland", "Finland"},
+        {"norway", "Norway"},
+        {"uk", "UK"},
+        {"united kingdom", "UK"},
+        {"ukraine", "Ukraine"},
+        {"turkey", "Turkey"},
+        {"russia", "Russia"},
+        {"greece", "Greece"},
+        {"romania", "Romania"},
+        {"hungary", "Hungary"},
+        {"usa", "USA"},
+        {"united states", "USA"},
+        {"canada", "Canada"},
+        {"mexico", "Mexico"},
+        {"brazil", "Brazil"},
+        {"argentina", "Argentina"},
+        {"colombia", "Colombia"},
+        {"chile", "Chile"},
+        {"peru", "Peru"},
+        {"ecuador", "Ecuador"},
+        {"bolivia", "Bolivia"},
+        {"saudi arabia", "Saudi Arabia"},
+        {"uae", "UAE"},
+        {"united arab emirates", "UAE"},
+        {"israel", "Israel"},
+        {"iran", "Iran"},
+        {"egypt", "Egypt"},
+        {"south africa", "South Africa"},
+        {"nigeria", "Nigeria"},
+        {"ethiopia", "Ethiopia"},
+        {"kenya", "Kenya"},
+        {"ghana", "Ghana"},
+        {"morocco", "Morocco"},
+        {"tanzania", "Tanzania"},
+        {"ivory coast", "Ivory Coast"},
+        {"kazakhstan", "Kazakhstan"},
+        {"uzbekistan", "Uzbekistan"},
+    };
+    lx.UNIT_MAP = {
+        {"kg", 0},        {"kgs", 0},      {"kilogram", 0}, {"g", 1},          {"gram", 1},
+        {"tonne", 2},     {"ton", 2},      {"tấn", 2},      {"đôi", 8},        {"pcs", 3},
+        {"pc", 3},        {"pieces", 3},   {"piece", 3},    {"cái", 15},       {"chiếc", 15},
+        {"bộ", 16},       {"sets", 4},     {"set", 4},      {"cuộn", 17},      {"rolls", 6},
+        {"roll", 6},      {"tấm", 18},     {"sheets", 7},   {"sheet", 7},      {"m²", 9},
+        {"m2", 9},        {"cm", 10},      {"mm", 11},      {"lít", 13},       {"liters", 13},
+        {"litres", 13},   {"ml", 14},      {"dozens", 5},   {"dozen", 5},      {"tons", 2},
+        {"drums", 19},    {"drum", 19},    {"pallets", 20}, {"pallet", 20},    {"cartons", 21},
+        {"carton", 21},   {"boxes", 22},   {"box", 22},     {"reels", 23},     {"reel", 23},
+        {"hundreds", 24}, {"hundred", 24}, {"thousands", 25}, {"thousand", 25}, {"meters", 12},
+        {"meter", 12},    {"metres", 12},  {"metre", 12},   {"20ft fcl", 26},  {"fcl", 26},
+    };
+    return lx;
+}
+
 const Lexicon& lexicon() {
-    static const Lexicon value{};
-    return value;
+    static const Lexicon LEXICON = build_lexicon();
+    return LEXICON;
 }
 
 }  // namespace tarsk

@@ -1,0 +1,98 @@
+#include "lexer_steps.hpp"
+
+#include "lexer_match.hpp"
+#include "tarsk/number.hpp"
+#include "tarsk/text.hpp"
+
+namespace tarsk {
+
+const Pattern& NUMBER_RE() {
+    static const Pattern pattern("^(\\d+(?:[.,]\\d+)?)");
+    return pattern;
+}
+
+std::optional<std::size_t> number_match(std::string_view rest) {
+    if (rest.empty()) return std::nullopt;
+    // The only ASCII decimal digits are 0-9; skip the engine for every other ASCII byte.
+    const auto lead = static_cast<unsigned char>(rest[0]);
+    if (lead < 0x80 && (lead < '0' || lead > '9')) return std::nullopt;
+    const auto m = NUMBER_RE().find(rest);
+    if (!m) return std::nullopt;
+    return m->end();
+}
+
+bool is_vietnamese(std::string_view prepared) {
+    for (std::size_t pos = 0; pos < prepared.size();) {
+        if (static_cast<unsigned char>(prepared[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        std::size_t len = 0;
+        const char32_t c = decode_utf8(prepared, pos, len);
+        pos += len;
+        switch (c) {
+            case 0xE0: case 0xE1: case 0xE2: case 0xE3: case 0xE8: case 0xE9: case 0xEA: case 0xEC:
+            case 0xED: case 0xF2: case 0xF3: case 0xF4: case 0xF5: case 0xF9: case 0xFA: case 0xFD:
+            case 0x103: case 0x111: case 0x129: case 0x169: case 0x1A1: case 0x1B0:
+                return true;
+            default:
+                if (c >= 0x1EA1 && c <= 0x1EF9 && (c & 1) == 1) return true;
+        }
+    }
+    return false;
+}
+
+std::optional<QuantityRead> read_quantity(std::string_view rest) {
+    const auto length = number_match(rest);
+    if (!length) return std::nullopt;
+    const auto value = read_number(rest.substr(0, *length));
+    if (!value || *value == 0.0) return std::nullopt;
+
+    std::size_t after = *length;
+    while (const std::size_t ws = white_space_at(rest.substr(after))) after += ws;
+    const auto& units = lexicon().UNIT_MAP;
+    if (const auto unit = longest_key(lexicon_index().UNIT_MAP, rest.substr(after))) {
+        return QuantityRead{*value, units[unit->slot].value, after + unit->length};
+    }
+    if (is_boundary(rest.substr(*length))) return QuantityRead{*value, NO_UNIT, *length};
+    return std::nullopt;
+}
+
+namespace {
+
+bool is_code_character(std::string_view rest, std::size_t& len) {
+    const auto lead = static_cast<unsigned char>(rest[0]);
+    len = 1;
+    if (lead < 0x80) {
+        return lead == '-' || (lead >= 'a' && lead <= 'z') || (lead >= 'A' && lead <= 'Z') ||
+               (lead >= '0' && lead <= '9');
+    }
+    const char32_t c = decode_utf8(rest, 0, len);
+    return is_alphabetic(c) || is_numeric(c);
+}
+
+}  // namespace
+
+std::optional<StandardRead> read_standard(std::string_view rest) {
+    const auto prefix = first_prefix(lexicon_index().STANDARD_PREFIXES, rest);
+    if (!prefix) return std::nullopt;
+    std::size_t end = prefix->length;
+    while (const std::size_t ws = white_space_at(rest.substr(end))) end += ws;
+    std::size_t len = 0;
+    while (end < rest.size() && is_code_character(rest.substr(end), len)) end += len;
+    return StandardRead{to_upper(trim(rest.substr(0, end))), end};
+}
+
+std::size_t fallback_word_length(std::string_view rest) {
+    std::size_t end = 0;
+    while (end < rest.size()) {
+        const char c = rest[end];
+        if (c == '!' || c == ')' || c == ',' || c == '.' || c == '?') break;
+        if (white_space_at(rest.substr(end)) != 0) break;
+        end += utf8_length(static_cast<unsigned char>(c));
+    }
+    if (end == 0) end = utf8_length(static_cast<unsigned char>(rest[0]));
+    return end;
+}
+
+}  // namespace tarsk

@@ -1,0 +1,44 @@
+// The lexer steps that read more than a lexicon key: numbers with their unit, standard codes,
+// the fallback word, and the Vietnamese test of the prepared text.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "tarsk/pattern.hpp"
+#include "tarsk/token.hpp"
+
+namespace tarsk {
+
+// ^(\d+(?:[.,]\d+)?), applied to the rest of the prepared text.
+const Pattern& NUMBER_RE();
+
+// Length of the NUMBER_RE match at the start of `rest`, if any.
+std::optional<std::size_t> number_match(std::string_view rest);
+
+// Whether the text holds one of the precomposed Vietnamese lower-case letters.
+bool is_vietnamese(std::string_view prepared);
+
+struct QuantityRead {
+    double value;
+    Unit unit;
+    std::size_t consumed;
+};
+
+// A non-zero number, then optional white space and a unit key; or a number followed by a boundary.
+std::optional<QuantityRead> read_quantity(std::string_view rest);
+
+struct StandardRead {
+    std::string code;  // upper case
+    std::size_t consumed;
+};
+
+// A standard prefix, then white space and a code of letters, digits and hyphens.
+std::optional<StandardRead> read_standard(std::string_view rest);
+
+// Byte length of the free word at the start of `rest` (at least one character).
+std::size_t fallback_word_length(std::string_view rest);
+
+}  // namespace tarsk

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+#include <unicode/unorm2.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "lexicon.hpp"
+#include "tarsk/text.hpp"
+
+namespace {
+
+using tarsk::Lexicon;
+using tarsk::lexicon;
+
+struct Field {
+    const char* name;
+    std::vector<std::string_view> texts;
+};
+
+std::vector<Field> fields(const Lexicon& lx) {
+    return {
+        {"STANDARD_PREFIXES", lx.STANDARD_PREFIXES}, {"SIZE_KEYWORDS", lx.SIZE_KEYWORDS},
+        {"COLOR_KEYWORDS", lx.COLOR_KEYWORDS},       {"MATERIAL_KEYWORDS", lx.MATERIAL_KEYWORDS},
+        {"INTENT_PHRASES", lx.INTENT_PHRASES},       {"PROTECTED_PHRASES", lx.PROTECTED_PHRASES},
+        {"AND_WORDS", lx.AND_WORDS},                 {"OR_WORDS", lx.OR_WORDS},
+        {"TO_WORDS", lx.TO_WORDS},                   {"COLOR_MAP", map_keys(lx.COLOR_MAP)},
+        {"SIZE_MAP", map_keys(lx.SIZE_MAP)},          {"MATERIAL_MAP", map_keys(lx.MATERIAL_MAP)},
+        {"GENDER_MAP", map_keys(lx.GENDER_MAP)},      {"COUNTRY_MAP", map_keys(lx.COUNTRY_MAP)},
+        {"UNIT_MAP", map_keys(lx.UNIT_MAP)},
+    };
+}
+
+bool is_nfc(std::string_view s) {
+    UErrorCode status = U_ZERO_ERROR;
+    const UNormalizer2* nfc = unorm2_getNFCInstance(&status);
+    std::u16string u16;
+    // Lexicon texts are short; a plain UTF-8 to UTF-16 conversion by code point suffices.
+    for (std::size_t pos = 0; pos < s.size();) {
+        std::size_t len = 0;
+        const char32_t c = tarsk::decode_utf8(s, pos, len);
+        pos += len;
+        if (c >= 0x10000) {
+            u16 += static_cast<char16_t>(0xD7C0 + (c >> 10));
+            u16 += static_cast<char16_t>(0xDC00 | (c & 0x3FF));
+        } else {
+            u16 += static_cast<char16_t>(c);
+        }
+    }
+    const UBool ok = unorm2_isNormalized(nfc, u16.data(), static_cast<int32_t>(u16.size()), &status);
+    return U_SUCCESS(status) && ok;
+}
+
+TEST(Lexicon, HoldsEveryEntryOfEachField) {
+    const std::map<std::string, std::size_t> want = {
+        {"STANDARD_PREFIXES", 17}, {"SIZE_KEYWORDS", 5}, {"COLOR_KEYWORDS", 7}, {"MATERIAL_KEYWORDS", 4},
+        {"INTENT_PHRASES", 20},    {"PROTECTED_PHRASES", 19}, {"AND_WORDS", 5}, {"OR_WORDS", 2},
+        {"TO_WORDS", 1},           {"COLOR_MAP", 33},    {"SIZE_MAP", 51},      {"MATERIAL_MAP", 31},
+        {"GENDER_MAP", 9},         {"COUNTRY_MAP", 69},  {"UNIT_MAP", 55},
+    };
+    std::size_t total = 0;
+    for (const Field& f : fields(lexicon())) {
+        EXPECT_EQ(f.texts.size(), want.at(f.name)) << f.name;
+        total += f.texts.size();
+    }
+    EXPECT_EQ(total, 328u);
+}
+
+TEST(Lexicon, TextsAreLowerCaseComposedSingleSpacedAndUnique) {
+    std::map<std::string_view, std::string> owner;
+    for (const Field& f : fields(lexicon())) {
+        for (const std::string_view t : f.texts) {
+            SCOPED_TRACE(std::string(f.name) + ": \"" + std::string(t) + "\"");
+            ASSERT_FALSE(t.empty());
+            EXPECT_EQ(tarsk::to_lower(t), t);
+            EXPECT_TRUE(is_nfc(t));
+            EXPECT_EQ(t.find("  "), std::string_view::npos);
+            EXPECT_NE(t.front(), ' ');
+            // Only standard prefixes may end in a space (the code must follow it).
+            if (std::string_view(f.name) != "STANDARD_PREFIXES") {
+                EXPECT_NE(t.back(), ' ');
+            }
+            EXPECT_EQ(t.find_first_of("=|"), std::string_view::npos);
+            const auto [it, inserted] = owner.emplace(t, f.name);
+            EXPECT_TRUE(inserted) << "also in " << it->second;
+        }
+    }
+}
+
+TEST(Lexicon, NoStandardPrefixStartsAnother) {
+    const auto& prefixes = lexicon().STANDARD_PREFIXES;
+    for (const auto a : prefixes) {
+        for (const auto b : prefixes) {
+            if (a != b) {
+                EXPECT_FALSE(b.starts_with(a)) << a << " / " << b;
+            }
+        }
+    }
+    std::size_t with_space = 0;
+    for (const auto p : prefixes) with_space += p.back() == ' ';
+    EXPECT_EQ(with_space, 8u);
+}
+
+TEST(Lexicon, UnitKeysYieldTheirCodes) {
+    const std::vector<std::pair<int, std::vector<std::string_view>>> codes = {
+        {0, {"kg", "kgs", "kilogram"}},
+        {1, {"g", "gram"}},
+        {2, {"tonne", "ton", "tons", "tấn"}},
+        {3, {"pcs", "pc", "pieces", "piece"}},
+        {4, {"sets", "set"}},
+        {5, {"dozens", "dozen"}},
+        {6, {"rolls", "roll"}},
+        {7, {"sheets", "sheet"}},
+        {8, {"đôi"}},
+        {9, {"m²", "m2"}},
+        {10, {"cm"}},
+        {11, {"mm"}},
+        {12, {"meters", "meter", "metres", "metre"}},
+        {13, {"lít", "liters", "litres"}},
+        {14, {"ml"}},
+        {15, {"cái", "chiếc"}},
+        {16, {"bộ"}},
+        {17, {"cuộn"}},
+        {18, {"tấm"}},
+        {19, {"drums", "drum"}},
+        {20, {"pallets", "pallet"}},
+        {21, {"cartons", "carton"}},
+        {22, {"boxes", "box"}},
+        {23, {"reels", "reel"}},
+        {24, {"hundreds", "hundred"}},
+        {25, {"thousands", "thousand"}},
+        {26, {"20ft fcl", "fcl"}},
+    };
+    std::map<std::string_view, int> want;
+    for (const auto& [code, keys] : codes) {
+        for (const auto key : keys) want[key] = code;
+    }
+    const auto& units = lexicon().UNIT_MAP;
+    ASSERT_EQ(units.size(), want.size());
+    for (const auto& [key, code] : units) {
+        ASSERT_TRUE(want.count(key)) << key;
+        EXPECT_EQ(code, want[key]) << key;
+        EXPECT_LT(code, tarsk::NO_UNIT);
+    }
+}
+
+TEST(Lexicon, NumberSizesComeFromTheSharedTable) {
+    ASSERT_EQ(tarsk::NUMBER_SIZES.front(), "27");
+    ASSERT_EQ(tarsk::NUMBER_SIZES.back(), "46");
+    for (std::size_t i = 0; i < tarsk::NUMBER_SIZES.size(); ++i) {
+        EXPECT_EQ(tarsk::NUMBER_SIZES[i], std::to_string(27 + i));
+    }
+    const auto& sizes = lexicon().SIZE_MAP;
+    // The number sizes sit between the word sizes and the pipe sizes, each mapped to itself.
+    for (std::size_t i = 0; i < tarsk::NUMBER_SIZES.size(); ++i) {
+        EXPECT_EQ(sizes[14 + i].key, tarsk::NUMBER_SIZES[i]);
+        EXPECT_EQ(sizes[14 + i].value, tarsk::NUMBER_SIZES[i]);
+    }
+}
+
+}  // namespace
