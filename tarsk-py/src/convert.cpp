@@ -3,7 +3,7 @@
 namespace morvane {
 namespace {
 
-const char* connector_word(tarsk::Connector connector) {
+const char* joined_connector_word(tarsk::Connector connector) {
     switch (connector) {
         case tarsk::Connector::And: return "AND";
         case tarsk::Connector::Or: return "OR";
@@ -35,7 +35,7 @@ std::string join_chunks(const std::vector<tarsk::Chunk>& chunks) {
         text += chunks[i].text;
         if (i + 1 < chunks.size() && chunks[i].connector) {
             text += ' ';
-            text += connector_word(*chunks[i].connector);
+            text += joined_connector_word(*chunks[i].connector);
         }
     }
     return text;
