@@ -1,9 +1,155 @@
 #include "tarsk/parser.hpp"
 
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "parser_sizes.hpp"
+#include "parser_split.hpp"
+#include "parser_text_list.hpp"
+#include "tarsk/number.hpp"
+
 namespace tarsk {
 
-const std::array<std::string_view, 27> UNIT_NAMES{};
+const std::array<std::string_view, 27> UNIT_NAMES{
+    "kg",  "g",     "tonne", "pcs",   "sets",    "dozens",  "rolls", "sheets", "đôi",
+    "m²",  "cm",    "mm",    "meters", "l",      "ml",      "cái",   "bộ",     "cuộn",
+    "tấm", "drums", "pallets", "cartons", "box", "reels", "hundreds", "thousands", "FCL",
+};
 
-std::vector<Group> parse_tokens(const std::vector<Token>&) { return {}; }
+namespace {
+
+// One segment's group while it is being built.
+struct GroupBuilder {
+    Group group;
+    TextList colors, sizes, materials, genders, specs, standards, ambiguous;
+    std::vector<std::string_view> pending;  // words since the last chunk closed
+};
+
+std::optional<std::string> unit_name(const Token& t) {
+    if (!has_unit(t)) return std::nullopt;
+    return std::string(UNIT_NAMES[t.sub]);
+}
+
+// A connector standing before one of these joins nothing.
+bool absorbs_connector(TokenKind kind) {
+    switch (kind) {
+        case TokenKind::ColorKeyword:
+        case TokenKind::SizeKeyword:
+        case TokenKind::MaterialKeyword:
+        case TokenKind::Color:
+        case TokenKind::Size:
+        case TokenKind::Material:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Closes the pending words into a chunk, or hands the connector to the last chunk when it
+// has none yet.
+void flush_chunk(Group& group, std::vector<std::string_view>& pending, std::optional<Connector> c) {
+    if (!pending.empty()) {
+        std::string text;
+        for (std::size_t k = 0; k < pending.size(); ++k) {
+            if (k > 0) text += ' ';
+            text += pending[k];
+        }
+        group.chunks.push_back(Chunk{std::move(text), c});
+        pending.clear();
+        return;
+    }
+    if (c && !group.chunks.empty() && !group.chunks.back().connector) group.chunks.back().connector = c;
+}
+
+// Returns the index of the first token of the loop.
+std::size_t read_leading_quantity(std::span<const Token> seg, Group& group) {
+    if (!is_kind(seg, 0, TokenKind::Quantity)) return 0;
+    group.qty = seg[0].value;
+    if (is_kind(seg, 1, TokenKind::Connector) && is_kind(seg, 2, TokenKind::Quantity)) {
+        group.qty_max = seg[2].value;
+        group.uom = has_unit(seg[2]) ? unit_name(seg[2]) : unit_name(seg[0]);
+        return 3;
+    }
+    group.uom = unit_name(seg[0]);
+    return 1;
+}
+
+// Returns how many tokens the connector at i consumed.
+std::size_t read_connector(std::span<const Token> seg, std::size_t i, GroupBuilder& b) {
+    const auto c = static_cast<Connector>(seg[i].sub);
+    if (c == Connector::To && i > 0 && is_kind(seg, i - 1, TokenKind::Size) && is_kind(seg, i + 1, TokenKind::Size)) {
+        expand_size_range(b.sizes, seg[i - 1].text, seg[i + 1].text);
+        return 2;
+    }
+    if (i + 1 == seg.size() || !absorbs_connector(seg[i + 1].kind)) flush_chunk(b.group, b.pending, c);
+    return 1;
+}
+
+void read_token(const Token& t, GroupBuilder& b) {
+    switch (t.kind) {
+        case TokenKind::Quantity:
+            if (!b.group.qty && has_unit(t)) {
+                b.group.qty = t.value;
+                b.group.uom = unit_name(t);
+            } else {
+                push_unique(b.specs, format_number(t.value, 1));
+            }
+            break;
+        case TokenKind::ColorKeyword:
+        case TokenKind::SizeKeyword:
+        case TokenKind::MaterialKeyword:
+            flush_chunk(b.group, b.pending, std::nullopt);
+            break;
+        case TokenKind::Color: push_unique(b.colors, t.text); break;
+        case TokenKind::Size: push_unique(b.sizes, t.text); break;
+        case TokenKind::Material: push_unique(b.materials, t.text); break;
+        case TokenKind::Gender: push_unique(b.genders, t.text); break;
+        case TokenKind::Standard: push_unique(b.standards, t.text); break;
+        case TokenKind::Country: push_unique(b.ambiguous, t.text); break;
+        case TokenKind::Word: b.pending.push_back(t.text); break;
+        case TokenKind::Connector: break;  // handled with its neighbours by read_connector
+    }
+}
+
+std::optional<Group> build_group(std::span<const Token> seg) {
+    GroupBuilder b;
+    std::size_t i = read_leading_quantity(seg, b.group);
+    while (i < seg.size()) {
+        if (seg[i].kind == TokenKind::Connector) {
+            i += read_connector(seg, i, b);
+        } else {
+            read_token(seg[i], b);
+            ++i;
+        }
+    }
+    flush_chunk(b.group, b.pending, std::nullopt);
+    if (!b.group.qty && b.group.chunks.empty()) return std::nullopt;
+    Group& g = b.group;
+    g.colors = take_texts(std::move(b.colors));
+    g.sizes = take_texts(std::move(b.sizes));
+    g.materials = take_texts(std::move(b.materials));
+    g.genders = take_texts(std::move(b.genders));
+    g.specs = take_texts(std::move(b.specs));
+    g.standards = take_texts(std::move(b.standards));
+    g.ambiguous = take_texts(std::move(b.ambiguous));
+    return std::move(b.group);
+}
+
+}  // namespace
+
+std::vector<Group> parse_tokens(const std::vector<Token>& tokens) {
+    std::vector<Group> groups;
+    if (tokens.empty()) return groups;
+    const std::span<const Token> all(tokens);
+    const auto points = split_groups(all);
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        const std::size_t end = k + 1 < points.size() ? points[k + 1] : all.size();
+        if (auto g = build_group(all.subspan(points[k], end - points[k]))) groups.push_back(std::move(*g));
+    }
+    return groups;
+}
 
 }  // namespace tarsk

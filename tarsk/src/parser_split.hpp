@@ -1,0 +1,20 @@
+// Cutting a token list into segments, one per item of the query.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+#include "tarsk/token.hpp"
+
+namespace tarsk {
+
+// Whether a Quantity token carries a unit code of UNIT_NAMES.
+bool has_unit(const Token& t);
+// Whether index i lies in the list and its token is of that kind.
+bool is_kind(std::span<const Token> tokens, std::size_t i, TokenKind kind);
+
+// Token indices at which segments start: 0, then every Quantity that opens a new item.
+std::vector<std::size_t> split_groups(std::span<const Token> tokens);
+
+}  // namespace tarsk

@@ -1,0 +1,78 @@
+// Token builders and a one-line description of a group, for parser and query tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tarsk/number.hpp"
+#include "tarsk/records.hpp"
+#include "tarsk/token.hpp"
+
+namespace tarsk_test {
+
+inline tarsk::Token Q(double v, tarsk::Unit unit = tarsk::NO_UNIT) {
+    return {tarsk::TokenKind::Quantity, unit, v, {}};
+}
+inline tarsk::Token C(tarsk::Connector c) {
+    return {tarsk::TokenKind::Connector, static_cast<std::uint8_t>(c), 0.0, {}};
+}
+inline tarsk::Token T(tarsk::TokenKind kind, std::string text = {}) { return {kind, 0, 0.0, std::move(text)}; }
+inline tarsk::Token W(std::string text) { return T(tarsk::TokenKind::Word, std::move(text)); }
+inline tarsk::Token Col(std::string text) { return T(tarsk::TokenKind::Color, std::move(text)); }
+inline tarsk::Token Sz(std::string text) { return T(tarsk::TokenKind::Size, std::move(text)); }
+inline tarsk::Token Mat(std::string text) { return T(tarsk::TokenKind::Material, std::move(text)); }
+inline tarsk::Token Gen(std::string text) { return T(tarsk::TokenKind::Gender, std::move(text)); }
+inline tarsk::Token Std(std::string text) { return T(tarsk::TokenKind::Standard, std::move(text)); }
+inline tarsk::Token Cty(std::string text) { return T(tarsk::TokenKind::Country, std::move(text)); }
+
+inline const tarsk::Token AND = C(tarsk::Connector::And);
+inline const tarsk::Token OR = C(tarsk::Connector::Or);
+inline const tarsk::Token LS = C(tarsk::Connector::ListSep);
+inline const tarsk::Token TO = C(tarsk::Connector::To);
+inline const tarsk::Token COLOR_KW = T(tarsk::TokenKind::ColorKeyword);
+inline const tarsk::Token SIZE_KW = T(tarsk::TokenKind::SizeKeyword);
+inline const tarsk::Token MATERIAL_KW = T(tarsk::TokenKind::MaterialKeyword);
+
+// Unit codes used in the tests.
+inline constexpr tarsk::Unit KG = 0, TONNE = 2, PCS = 3, CAI = 15;
+
+// "qty=5 max=10 uom=kg chunks=[áo<LS>|quần] colors=[red]": absent and empty fields are left out,
+// and every chunk shows its connector, the last one's included.
+inline std::string describe(const tarsk::Group& g) {
+    std::string out;
+    auto field = [&](const std::string& s) { out += (out.empty() ? "" : " ") + s; };
+    auto list = [&](const char* name, const std::vector<std::string>& texts) {
+        if (texts.empty()) return;
+        std::string s = std::string(name) + "=[";
+        for (std::size_t i = 0; i < texts.size(); ++i) s += (i ? "," : "") + texts[i];
+        field(s + "]");
+    };
+    if (g.qty) field("qty=" + tarsk::format_shortest(*g.qty));
+    if (g.qty_max) field("max=" + tarsk::format_shortest(*g.qty_max));
+    if (g.uom) field("uom=" + *g.uom);
+    if (!g.chunks.empty()) {
+        static const char* const names[] = {"<AND>", "<OR>", "<LS>", "<TO>"};
+        std::string s = "chunks=[";
+        for (std::size_t i = 0; i < g.chunks.size(); ++i) {
+            s += (i ? "|" : "") + g.chunks[i].text;
+            if (g.chunks[i].connector) s += names[static_cast<int>(*g.chunks[i].connector)];
+        }
+        field(s + "]");
+    }
+    list("colors", g.colors);
+    list("sizes", g.sizes);
+    list("materials", g.materials);
+    list("genders", g.genders);
+    list("specs", g.specs);
+    list("standards", g.standards);
+    list("ambiguous", g.ambiguous);
+    return out;
+}
+
+inline std::vector<std::string> describe(const std::vector<tarsk::Group>& groups) {
+    std::vector<std::string> out;
+    for (const auto& g : groups) out.push_back(describe(g));
+    return out;
+}
+
+}  // namespace tarsk_test
