@@ -3,16 +3,6 @@
 namespace morvane {
 namespace {
 
-const char* joined_connector_word(tarsk::Connector connector) {
-    switch (connector) {
-        case tarsk::Connector::And: return "AND";
-        case tarsk::Connector::Or: return "OR";
-        case tarsk::Connector::ListSep: return "AND";
-        case tarsk::Connector::To: return "TO";
-    }
-    return "AND";
-}
-
 // The fields that an RFQ item takes from its first group, and a query item from its group.
 void copy_group_fields(const tarsk::Group& group, ParsedItem& item) {
     item.chunks = join_chunks(group.chunks);
@@ -35,7 +25,7 @@ std::string join_chunks(const std::vector<tarsk::Chunk>& chunks) {
         text += chunks[i].text;
         if (i + 1 < chunks.size() && chunks[i].connector) {
             text += ' ';
-            text += joined_connector_word(*chunks[i].connector);
+            text += tarsk::connector_word(*chunks[i].connector);  // the report's words, unbracketed
         }
     }
     return text;
