@@ -9,11 +9,9 @@
 
 #include "tarsk/pattern.hpp"
 #include "tarsk/token.hpp"
+#include "tarsk/tokenize.hpp"
 
 namespace tarsk {
-
-// ^(\d+(?:[.,]\d+)?), applied to the rest of the prepared text.
-const Pattern& NUMBER_RE();
 
 // Length of the NUMBER_RE match at the start of `rest`, if any.
 std::optional<std::size_t> number_match(std::string_view rest);

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tarsk/pattern.hpp"
 #include "tarsk/token.hpp"
 
 namespace tarsk {
@@ -10,5 +11,8 @@ namespace tarsk {
 // Turns one product query (any valid UTF-8) into its token list, adjacent words merged.
 // The lexicon must be built first (parse_query forces it; so does lexicon()).
 std::vector<Token> tokenize(std::string_view text);
+
+// ^(\d+(?:[.,]\d+)?), applied to the rest of the prepared text.
+const Pattern& NUMBER_RE();
 
 }  // namespace tarsk
