@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <set>
 
 #include "brellin/patterns.hpp"
@@ -59,14 +60,24 @@ bool same(const std::vector<tarsk::Match>& a, const std::vector<tarsk::Match>& b
 }  // namespace
 
 void check_patterns(std::string_view subject) {
-    for (const tarsk::Pattern* p : brellin::all_patterns()) {
-        const auto jit = p->find_all(subject);
-        const tarsk::Pattern interpreted(p->text(), p->compiled_text(), false);
-        require(same(jit, interpreted.find_all(subject)), "JIT and interpreter agree");
-        if (!p->compiled_text().empty()) {
-            const tarsk::Pattern quoted(p->text(), {}, false);
-            require(same(jit, quoted.find_all(subject)), "compiled form agrees with the pattern as written");
+    struct Forms {
+        const tarsk::Pattern* jit;
+        std::unique_ptr<tarsk::Pattern> interpreted;  // the same form without JIT
+        std::unique_ptr<tarsk::Pattern> quoted;       // the pattern as written, when it runs another form
+    };
+    static const std::vector<Forms> forms = [] {
+        std::vector<Forms> all;
+        for (const tarsk::Pattern* p : brellin::all_patterns()) {
+            Forms f{p, std::make_unique<tarsk::Pattern>(p->text(), p->compiled_text(), false), nullptr};
+            if (!p->compiled_text().empty()) f.quoted = std::make_unique<tarsk::Pattern>(p->text(), "", false);
+            all.push_back(std::move(f));
         }
+        return all;
+    }();
+    for (const Forms& f : forms) {
+        const auto jit = f.jit->find_all(subject);
+        require(same(jit, f.interpreted->find_all(subject)), "JIT and interpreter agree");
+        if (f.quoted) require(same(jit, f.quoted->find_all(subject)), "compiled form agrees with the pattern as written");
     }
 }
 
