@@ -1,0 +1,143 @@
+#include "arguments.hpp"
+
+#include <string>
+
+#include "owned.hpp"
+
+namespace morvane {
+namespace {
+
+constexpr const char* PARAMETER = "query";
+
+PyObject* type_error(PyObject* message) {
+    if (message == nullptr) return nullptr;
+    Owned owned(message);
+    return PyObject_CallFunctionObjArgs(PyExc_TypeError, message, nullptr);
+}
+
+PyObject* type_error(const std::string& message) {
+    return type_error(PyUnicode_FromStringAndSize(message.data(), static_cast<Py_ssize_t>(message.size())));
+}
+
+// str() of an object with lone surrogates shown as replacement characters (three per surrogate, one
+// for each byte of its UTF-8-like form).
+Owned lossy_str(PyObject* object) {
+    Owned text(PyObject_Str(object));
+    if (!text) return text;
+    Owned bytes(PyUnicode_AsEncodedString(text.get(), "utf-8", "surrogatepass"));
+    if (!bytes) return bytes;
+    return Owned(PyUnicode_DecodeUTF8(PyBytes_AsString(bytes.get()), PyBytes_Size(bytes.get()), "replace"));
+}
+
+// Makes `error` (a new reference, or null when building it failed) the pending exception.
+void raise(PyObject* error) {
+    if (error == nullptr) return;  // the failure to build it is pending instead
+    PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(error)), error);
+    Py_DECREF(error);
+}
+
+bool is_exact_type_error(PyObject* error) {
+    return reinterpret_cast<PyObject*>(Py_TYPE(error)) == PyExc_TypeError;
+}
+
+}  // namespace
+
+PyObject* too_many_positionals_error(Py_ssize_t given) {
+    return type_error("parse() takes 1 positional arguments but " + std::to_string(given) + " were given");
+}
+
+PyObject* unexpected_keyword_error(PyObject* name) {
+    Owned shown = lossy_str(name);
+    if (!shown) return nullptr;
+    return type_error(PyUnicode_FromFormat("parse() got an unexpected keyword argument '%U'", shown.get()));
+}
+
+PyObject* multiple_values_error(const char* parameter) {
+    return type_error(std::string("parse() got multiple values for argument '") + parameter + "'");
+}
+
+PyObject* missing_positional_error() {
+    // There is one slot, so the missing parameter is always query.
+    return type_error(std::string("parse() missing 1 required positional argument: '") + PARAMETER + "'");
+}
+
+PyObject* not_a_string_error(PyTypeObject* type) {
+    Owned name(PyType_GetQualName(type));
+    Owned message;
+    if (name) {
+        message = Owned(PyUnicode_FromFormat("'%U' object cannot be converted to 'PyString'", name.get()));
+    } else {
+        PyErr_Clear();
+        message = Owned(PyUnicode_FromString("'<failed to extract type name>' object cannot be converted to 'PyString'"));
+    }
+    if (!message) return nullptr;
+    return type_error(message.release());
+}
+
+PyObject* wrap_argument_error(const char* parameter, PyObject* error) {
+    if (error == nullptr || !is_exact_type_error(error)) return error;
+    Owned original(error);
+    Owned text(PyObject_Str(error));
+    if (!text) return nullptr;
+    PyObject* wrapped = type_error(PyUnicode_FromFormat("argument '%s': %U", parameter, text.get()));
+    if (wrapped == nullptr) return nullptr;
+    // The new error takes over the old one's cause (none when it had none).
+    PyException_SetCause(wrapped, PyException_GetCause(error));
+    return wrapped;
+}
+
+std::optional<std::string_view> bind_query_argument(PyObject* args, PyObject* kwargs) {
+    PyObject* slot = nullptr;  // borrowed: the tuple or the dictionary keeps it alive
+    const Py_ssize_t positional = PyTuple_Size(args);
+    if (positional < 0) return std::nullopt;
+    if (positional >= 1) slot = PyTuple_GetItem(args, 0);
+    if (positional > 1) {
+        raise(too_many_positionals_error(positional));
+        return std::nullopt;
+    }
+    if (kwargs != nullptr) {
+        Py_ssize_t position = 0;
+        PyObject* key = nullptr;
+        PyObject* value = nullptr;
+        // A call's keyword dictionary keeps the order in which the keywords were written.
+        while (PyDict_Next(kwargs, &position, &key, &value)) {
+            Py_ssize_t size = 0;
+            const char* name = PyUnicode_AsUTF8AndSize(key, &size);
+            if (name == nullptr) PyErr_Clear();
+            if (name != nullptr && std::string_view(name, static_cast<std::size_t>(size)) == PARAMETER) {
+                if (slot != nullptr) {
+                    raise(multiple_values_error(PARAMETER));
+                    return std::nullopt;
+                }
+                slot = value;
+                continue;
+            }
+            raise(unexpected_keyword_error(key));
+            return std::nullopt;
+        }
+    }
+    if (slot == nullptr) {
+        raise(missing_positional_error());
+        return std::nullopt;
+    }
+    if ((PyType_GetFlags(Py_TYPE(slot)) & Py_TPFLAGS_UNICODE_SUBCLASS) == 0) {
+        raise(wrap_argument_error(PARAMETER, not_a_string_error(Py_TYPE(slot))));
+        return std::nullopt;
+    }
+    Py_ssize_t size = 0;
+    const char* text = PyUnicode_AsUTF8AndSize(slot, &size);
+    if (text == nullptr) {
+        // Lone surrogates: the interpreter's UnicodeEncodeError, which wrapping leaves as it is.
+        PyObject *type = nullptr, *value = nullptr, *traceback = nullptr;
+        PyErr_Fetch(&type, &value, &traceback);
+        PyErr_NormalizeException(&type, &value, &traceback);
+        if (traceback != nullptr && value != nullptr) PyException_SetTraceback(value, traceback);
+        Py_XDECREF(type);
+        Py_XDECREF(traceback);
+        raise(wrap_argument_error(PARAMETER, value));
+        return std::nullopt;
+    }
+    return std::string_view(text, static_cast<std::size_t>(size));
+}
+
+}  // namespace morvane
