@@ -11,7 +11,10 @@ namespace brellin {
 // - lookbehind starts: a match starting just after a comma, white space or digit of the same
 //   run implies an earlier match, so such starts are never leftmost; in a dimension chain the
 //   same holds after "digit, blanks, x" and for a decimal part that no further decimal part
-//   follows, since the chain's first number parses through them the same way.
+//   follows, since the chain's first number parses through them the same way;
+// - (*SKIP:x) to the last "x" of a dimension chain when no unit follows it: every start before
+//   that "x" runs through the same chain to the same end (an inner number is followed by an
+//   "x", which no unit begins with), so it fails the same way; the last number is tried again.
 const std::array<PatternForm, 10> ITEM_PATTERN_FORMS = {{
     {"BOLD_RE", R"(\*{1,3}([^*]+)\*{1,3})", R"(\*{1,3}+([^*]++)\*{1,3}+)"},
     {"PRODUCT_PREFIX_RE", R"((?i)^\s*product\s*:\s*)", R"((?i)^\s*+product\s*+:\s*+)"},
@@ -33,7 +36,7 @@ const std::array<PatternForm, 10> ITEM_PATTERN_FORMS = {{
     {"DIMS_RE",
      R"((?i),?\s*(\d+(?:[.,]\d+)?(?:\s*[xX×]\s*\d+(?:[.,]\d+)?)*\s*(?:mm|cm|m\b|oz|kg\b|ml\b|l\b|kw\b|mw\b|kva\b|v\b|ah\b|w\b|khz\b|hz\b|mhz\b|rpm\b|psi\b|mpa\b|bar\b|inch(?:es)?\b)))",
      R"((?i)(?:,|(?<![,\s]|\d[xX×]|\d\s[xX×]|\d\s\s[xX×]|\d\s\s\s[xX×]|\d\s\s\s\s[xX×])(?=\s)|(?<![,\s\d]|\d[xX×]|\d\s[xX×]|\d\s\s[xX×]|\d\s\s\s[xX×]|\d\s\s\s\s[xX×])(?!(?<=\d[.,])\d++(?![.,]\d))(?=\d)))"
-     R"(\s*+(\d++(?:[.,]\d++)?+(?:\s*+[xX×]\s*+\d++(?:[.,]\d++)?+)*+\s*+(?:mm|cm|m\b|oz|kg\b|ml\b|l\b|kw\b|mw\b|kva\b|v\b|ah\b|w\b|khz\b|hz\b|mhz\b|rpm\b|psi\b|mpa\b|bar\b|inch(?:es)?\b)))"},
+     R"(\s*+(\d++(?:[.,]\d++)?+(?:\s*+[xX×](*MARK:x)\s*+\d++(?:[.,]\d++)?+)*(*SKIP:x)\s*+(?:mm|cm|m\b|oz|kg\b|ml\b|l\b|kw\b|mw\b|kva\b|v\b|ah\b|w\b|khz\b|hz\b|mhz\b|rpm\b|psi\b|mpa\b|bar\b|inch(?:es)?\b)))"},
 }};
 
 namespace {

@@ -97,7 +97,8 @@ TEST(ItemPatternForms, HandPickedNearMisses) {
     // a comma, spaced dimension chains, runs before a keyword, a keyword before runs.
     const char* const subjects[] = {
         "120ft fcl", "1.520ft fcl", "1,5,3 kg", "a1,5,3 kg", "1.25.3mm", "box 1mm", "a x 1mm",
-        "1 x 2 x 3mm", "1  x 2  x3   x 4 mm", "1.5 x 1.5 x 2.5.3 mm", "1.5x1.5x1.5", "1x2,5,3x4mm", "5,  3mm", "5 ,3mm", ",, 5 kg", "  spec:  spec: x", "spec: spec:",
+        "1 x 2 x 3mm", "1  x 2  x3   x 4 mm", "1.5 x 1.5 x 2.5.3 mm", "1.5x1.5x1.5", "1x2,5,3x4mm", "1,1x1,1x1,1x1", "1,1x1,1x1,1mm", "1      x1      x1",
+        "1      x1      x1.2.3 mm", "1 x 2 x 3,4,5mm", "5,  3mm", "5 ,3mm", ",, 5 kg", "  spec:  spec: x", "spec: spec:",
         "target 5 target 6", "( target  : 5 usd/kg).", "@ 5,5/pc)", "(  ,  )( : )(:)( ,:)",
         "xuất  xứ   việt nam, x", "****a**b***", "*a", "qty: n/a  \u0301", "5 mx5 m", "2 20ft fcl",
     };
