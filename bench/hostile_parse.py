@@ -32,6 +32,7 @@ KINDS = {
     "dimensions": lambda n: "- pipe " + "10x20 mm, " * ((n - 7) // 10),
     "dimension chain, no unit": lambda n: "- pipe " + "1,1x" * ((n - 7) // 4),
     "wide-gap chain, no unit": lambda n: "- pipe " + "1      x" * ((n - 7) // 8),
+    "dimensions between numbers": lambda n: "- pipe " + "  2mm 5," * ((n - 7) // 8),
     "markers without items": lambda n: "1. \n" * (n // 4),
     "bullets without items": lambda n: "- \n" * (n // 3),
     "numbered items": lambda n: "".join(f"{i}. Cotton shirt 500 pcs target 2 USD\n"

@@ -28,11 +28,12 @@ std::string replace_pairs(std::string_view text, char escape, char replacement) 
     return out;
 }
 
-RfqItem build_item(const std::string& item_text, std::uint64_t index, const TradeTerms& trade) {
+RfqItem build_item(const std::string& item_text, std::uint64_t index, const TradeTerms& trade,
+                   SearchPhrases phrases) {
     NormalizedItem normalized = normalize_item(item_text);
     tarsk::ParseOutput parsed = tarsk::parse_query(normalized.text);
     RfqItem item;
-    item.queries = build_queries(parsed.groups, normalized.dims);
+    if (phrases == SearchPhrases::Build) item.queries = build_queries(parsed.groups, normalized.dims);
     item.group_text = item_group_text(parsed);
     item.qty = normalized.qty;
     item.price = normalized.price;
@@ -52,7 +53,7 @@ std::string unescape_text(std::string_view text) {
     return replace_pairs(replace_pairs(text, 'n', '\n'), 't', '\t');
 }
 
-RfqResult parse_rfq_document(std::string_view text) {
+RfqResult parse_rfq_document(std::string_view text, SearchPhrases phrases) {
     if (!tarsk::is_valid_utf8(text)) throw std::invalid_argument("document text is not valid UTF-8");
     RfqResult result;
     result.text = unescape_text(text);
@@ -61,7 +62,7 @@ RfqResult parse_rfq_document(std::string_view text) {
     result.items.reserve(segments.items.size());
     std::uint64_t index = 0;
     for (const auto& item_text : segments.items)
-        result.items.push_back(build_item(item_text, ++index, result.trade));
+        result.items.push_back(build_item(item_text, ++index, result.trade, phrases));
     result.report = render_rfq_text(result.items, result.trade);
     return result;
 }

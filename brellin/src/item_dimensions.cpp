@@ -7,9 +7,12 @@
 // only where the unit's word-boundary test fails, that is where a word character follows a
 // unit; committed text is checked at such places only. When such an earlier copy is cut, the
 // match itself has not moved and stays the first one after the cut.
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "brellin/item_normalizer.hpp"
 #include "item_steps.hpp"
@@ -116,6 +119,33 @@ struct Parts {
     std::vector<Uneven> uneven;  // live ones from `first`, in text order
     std::size_t first = 0;
     std::vector<std::size_t> blocked;  // positions in `out_l`, see add_blocked_ends
+    // The blocked ends by the last k bytes before them (k = 1..SUFFIX), each list ascending, so
+    // that a phrase is compared only with the copies that end like it.
+    static constexpr std::size_t SUFFIX = 8;
+    std::array<std::unordered_map<std::string, std::vector<std::size_t>>, SUFFIX> blocked_by_suffix;
+    std::size_t indexed = 0;
+
+    void index_blocked() {
+        for (; indexed < blocked.size(); ++indexed) {
+            const std::size_t e = blocked[indexed];
+            for (std::size_t k = 1; k <= std::min(SUFFIX, e); ++k)
+                blocked_by_suffix[k - 1][out_l.substr(e - k, k)].push_back(e);
+        }
+    }
+
+    // Start of the first copy of `phrase` that ends at a blocked end and starts at or after
+    // `from`, or npos.
+    std::size_t blocked_copy(std::string_view phrase, std::size_t from) const {
+        const std::size_t n = phrase.size();
+        const std::size_t k = std::min(SUFFIX, n);
+        const auto& index = blocked_by_suffix[k - 1];
+        const auto it = index.find(std::string(phrase.substr(n - k)));
+        if (it == index.end()) return std::string_view::npos;
+        const auto& ends = it->second;
+        for (auto e = std::lower_bound(ends.begin(), ends.end(), from + n); e != ends.end(); ++e)
+            if (std::string_view(out_l).compare(*e - n, n, phrase) == 0) return *e - n;
+        return std::string_view::npos;
+    }
 
     std::string text_w() const { return out_w + act_w.substr(head_w); }
     std::string text_l() const { return out_l + act_l.substr(head_l); }
@@ -144,9 +174,7 @@ struct Parts {
         const std::string_view act(act_l);
         const std::size_t n = phrase.size();
         if (from < out_l.size()) {
-            for (const std::size_t e : blocked) {
-                if (e >= n && e - n >= from && std::string_view(out_l).compare(e - n, n, phrase) == 0) return e - n;
-            }
+            if (const std::size_t at = blocked_copy(phrase, from); at != std::string_view::npos) return at;
             // Copies that end where committed text ends or run on into the live text.
             const std::size_t tail = std::min(out_l.size(), n);
             std::string seam = out_l.substr(out_l.size() - tail);
@@ -205,13 +233,26 @@ struct Parts {
             if (!strict || at < out_l.size() || unit_at(act_l, head_l + (at - out_l.size()))) lowest = at;
         }
         at = lowest;
+        // Blanks between two numbers end the walk: only an "x" joins numbers in one match.
+        bool crossed_digit = false;
+        bool blanks_after_digit = false;
         while (before(at, c, start)) {
-            if (digit(c) || tarsk::is_white_space(c)) {
+            if (digit(c)) {
+                if (blanks_after_digit) break;
+                crossed_digit = true;
+                at = start;
+            } else if (tarsk::is_white_space(c)) {
+                blanks_after_digit = crossed_digit;
                 at = start;
             } else if (c == ',') {
                 at = start;
+                if (blanks_after_digit) break;  // a leading comma before blanks
                 if (!(before(at, c, start) && digit(c))) break;  // a leading comma
+            } else if (c == '.' && blanks_after_digit) {
+                break;
             } else if (c == '.' || c == 'x' || c == 'X' || c == U'\u00D7') {
+                crossed_digit = false;
+                blanks_after_digit = false;
                 // A point only inside a number, an "x" only after one.
                 char32_t prev = 0;
                 std::size_t prev_start = 0;
@@ -236,6 +277,7 @@ struct Parts {
         head_l = z.l;
         while (first < uneven.size() && uneven[first].l < z.l) ++first;
         add_blocked_ends(out_l, from, blocked);
+        index_blocked();
     }
 
     // Removes the characters whose forms overlap lowered [a, b) by moving the live text before

@@ -52,3 +52,20 @@ TEST(ParseRfqDocument, TextIsTheUnescapedDocument) {
 }
 
 }  // namespace
+
+TEST(ParseRfqDocument, SkippingSearchPhrasesChangesNothingElse) {
+    const std::string text = "1. Steel pipe 2000X1000 MM, 5mm, 10 pcs (China)\n2. 5 5 5 5 valve 2mm 3mm\nLead time: 3 days";
+    const auto full = brellin::parse_rfq_document(text);
+    const auto lean = brellin::parse_rfq_document(text, brellin::SearchPhrases::Skip);
+    ASSERT_EQ(full.items.size(), lean.items.size());
+    EXPECT_FALSE(full.items[0].queries.empty());
+    for (std::size_t i = 0; i < full.items.size(); ++i) {
+        EXPECT_TRUE(lean.items[i].queries.empty());
+        EXPECT_EQ(full.items[i].dims, lean.items[i].dims);
+        EXPECT_EQ(full.items[i].group_text, lean.items[i].group_text);
+        EXPECT_EQ(full.items[i].qty, lean.items[i].qty);
+        EXPECT_EQ(full.items[i].groups.size(), lean.items[i].groups.size());
+    }
+    EXPECT_EQ(full.report, lean.report);
+    EXPECT_EQ(full.trade.lead_time, lean.trade.lead_time);
+}

@@ -32,6 +32,16 @@ TEST(TakeDimensions, CutsThatJoinOrPrecedeTheMatch) {
     for (const char* t : texts) expect_same_as_plain(t);
 }
 
+TEST(TakeDimensions, RepeatedPhrasesBetweenLeftoverNumbers) {
+    // Numbers left between cut phrases, and copies ending where a unit runs on into a word:
+    // the cases where the search must not look back over everything already settled.
+    for (const char* unit : {"  2mm 5,", "mm,1vx2mm", "×  K2mm|Kkgx2mm5,2", "2in   mm2x1mmkg,2kg", "5 5 5mm"}) {
+        std::string text = "K.";
+        while (text.size() < 3000) text += unit;
+        expect_same_as_plain(text);
+    }
+}
+
 TEST(TakeDimensions, SameAsPlainOnGeneratedItems) {
     const std::vector<std::string> pieces = {
         " ", "  ", ",", ", ", ".", "1", "5", "20", "1,5", "2.5", "x", " x ", "\u00D7", "mm", "cm", "m", "kg",
