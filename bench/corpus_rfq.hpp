@@ -179,7 +179,7 @@ Requirements for this enquiry: the quotation must state the unit price, the curr
 validity of the offer (at least thirty days), the country of manufacture and the warranty
 period. Samples may be requested before the order is confirmed and will be evaluated by our
 quality team. Suppliers must be able to provide a certificate of conformity with every
-shipment, and any deviation from the requested specification must be stated clearly in the
+shipment, and any departure from the requested requirements must be stated clearly in the
 offer. We reserve the right to split the award between several suppliers.
 
 Please submit your best technical and commercial offer for the items listed below. Material
@@ -338,7 +338,7 @@ Requirements for this enquiry: the quotation must state the unit price, the curr
 validity of the offer (at least thirty days), the country of manufacture and the warranty
 period. Samples may be requested before the order is confirmed and will be evaluated by our
 quality team. Suppliers must be able to provide a certificate of conformity with every
-shipment, and any deviation from the requested specification must be stated clearly in the
+shipment, and any departure from the requested requirements must be stated clearly in the
 offer. We reserve the right to split the award between several suppliers.
 
 - Laptop 14 inch, Intel Core i7, 16 GB RAM, 512 GB SSD, 60 pcs
@@ -424,7 +424,7 @@ Requirements for this enquiry: the quotation must state the unit price, the curr
 validity of the offer (at least thirty days), the country of manufacture and the warranty
 period. Samples may be requested before the order is confirmed and will be evaluated by our
 quality team. Suppliers must be able to provide a certificate of conformity with every
-shipment, and any deviation from the requested specification must be stated clearly in the
+shipment, and any departure from the requested requirements must be stated clearly in the
 offer. We reserve the right to split the award between several suppliers.
 
 - Dining chair solid oak, natural finish, 1,200 pcs, target 38 USD
@@ -506,7 +506,7 @@ Requirements for this enquiry: the quotation must state the unit price, the curr
 validity of the offer (at least thirty days), the country of manufacture and the warranty
 period. Samples may be requested before the order is confirmed and will be evaluated by our
 quality team. Suppliers must be able to provide a certificate of conformity with every
-shipment, and any deviation from the requested specification must be stated clearly in the
+shipment, and any departure from the requested requirements must be stated clearly in the
 offer. We reserve the right to split the award between several suppliers.
 
 We invite your offer for the equipment listed below. Datasheets, certificates (IEC 61215,
@@ -573,7 +573,7 @@ Requirements for this enquiry: the quotation must state the unit price, the curr
 validity of the offer (at least thirty days), the country of manufacture and the warranty
 period. Samples may be requested before the order is confirmed and will be evaluated by our
 quality team. Suppliers must be able to provide a certificate of conformity with every
-shipment, and any deviation from the requested specification must be stated clearly in the
+shipment, and any departure from the requested requirements must be stated clearly in the
 offer. We reserve the right to split the award between several suppliers.
 
 · Floor cleaner concentrate 5 litre, 1,200 pcs
