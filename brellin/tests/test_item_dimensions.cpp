@@ -42,6 +42,46 @@ TEST(TakeDimensions, RepeatedPhrasesBetweenLeftoverNumbers) {
     }
 }
 
+TEST(TakeDimensions, SameAsPlainOnHostileFamilies) {
+    // Families built against a search resumed after each cut: earlier copies glued to a letter,
+    // long runs next to cut points, chains that move from one unit to the next, copies that
+    // share their last bytes, and many copies of one phrase behind different chains.
+    const auto repeat = [](const std::string& unit, std::size_t n) {
+        std::string s;
+        while (s.size() < n) s += unit;
+        return s;
+    };
+    std::string glued;
+    std::string free;
+    for (int i = 10; glued.size() < 600; ++i) {
+        glued += std::to_string(i) + " v";
+        free += " q" + std::to_string(i) + " v";
+    }
+    std::string near_miss;
+    for (int i = 0; i < 40; ++i) near_miss += " " + std::to_string(100 + i) + "12345678 vq";
+    for (int i = 0; i < 40; ++i) near_miss += " q" + std::to_string(100 + i) + "12345678 v";
+    std::string beside_run = "1x";
+    for (int i = 0; i < 60; ++i) beside_run += std::to_string(i) + "v0x";
+    beside_run += std::string(500, '9') + " q";
+    for (int i = 59; i >= 0; --i) beside_run += " q" + std::to_string(i) + "v";
+    const std::string texts[] = {
+        "- pipe 5 vq abc 1 mm" + repeat(" 5 v", 1500),
+        "- pipe " + std::string(1000, '1') + repeat(" 5 v", 1000),
+        repeat("5 k1mm1mmg", 2000),
+        repeat("1x", 1000) + repeat("5 v", 1000),
+        repeat("1x", 600) + glued + "q" + free,
+        repeat("1x", 300) + glued + "q" + free + " q1x1x1x1x10 v q9x1x11 v",
+        near_miss,
+        beside_run,
+        repeat("1x70 v3 vq ", 800) + "q70 v" + repeat(" q9x3 v", 200) + repeat(" q1x3 v", 20),
+        repeat("1.", 300) + glued + repeat("9", 300) + " q" + free,
+        repeat("1 x", 300) + glued + "x" + repeat(" ", 300) + "2 mm" + free,
+        "- pipe " + repeat("1x", 1500) + "1 mm",
+        repeat("5 psİ", 300) + repeat(" 5 psi", 300),
+    };
+    for (const std::string& t : texts) expect_same_as_plain(t);
+}
+
 TEST(TakeDimensions, SameAsPlainOnGeneratedItems) {
     const std::vector<std::string> pieces = {
         " ", "  ", ",", ", ", ".", "1", "5", "20", "1,5", "2.5", "x", " x ", "\u00D7", "mm", "cm", "m", "kg",
