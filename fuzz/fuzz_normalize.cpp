@@ -2,10 +2,13 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "brellin/item_normalizer.hpp"
 #include "checks.hpp"
+#include "item_steps.hpp"
 #include "tarsk/text.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -24,6 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzzcheck::check_text(**opt);
         }
     for (const auto& d : item.dims) fuzzcheck::check_text(d);
+    // The one-pass dimension step against the plain one, on the raw input.
+    std::string fast(text);
+    std::string plain(text);
+    std::vector<std::string> fast_dims;
+    std::vector<std::string> plain_dims;
+    brellin::take_dimensions(fast, fast_dims);
+    brellin::take_dimensions_plain(plain, plain_dims);
+    fuzzcheck::require(fast == plain && fast_dims == plain_dims, "one-pass dimension step agrees with the plain one");
     fuzzcheck::check_patterns(text);
     return 0;
 }

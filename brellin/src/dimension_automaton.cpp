@@ -150,26 +150,7 @@ const Trie& trie() {
 
 }  // namespace
 
-CharInfo classify(char32_t c) {
-    static const Block ascii = [] {
-        Block b{};
-        for (char32_t c = 0; c < 0x80; ++c) {
-            CharInfo& info = b[c];
-            const bool lower = c >= 'a' && c <= 'z';
-            const bool upper = c >= 'A' && c <= 'Z';
-            const bool digit = c >= '0' && c <= '9';
-            info.word = lower || upper || digit || c == '_';
-            if (c == ',') info.kind = Kind::Comma;
-            else if (c == '.') info.kind = Kind::Point;
-            else if (digit) info.kind = Kind::Digit;
-            else if ((c >= 0x09 && c <= 0x0D) || c == ' ') info.kind = Kind::Space;
-            else if (c == 'x' || c == 'X') info.kind = Kind::Times;
-            else if (lower || upper) info.kind = Kind::Letter;
-            if (lower || upper) info.letter = static_cast<char>(lower ? c : c - 'A' + 'a');
-        }
-        return b;
-    }();
-    if (c < 0x80) return ascii[c];
+CharInfo classify_wide(char32_t c) {
     if (c >= 0x110000) return {};
     return block(c / BLOCK)[c % BLOCK];
 }

@@ -14,6 +14,8 @@
 // bits or one trie node, which fits in one byte.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace brellin::dims {
@@ -28,7 +30,36 @@ struct CharInfo {
     bool word = false;
 };
 
-CharInfo classify(char32_t c);
+// Characters beyond ASCII, asked of the engine once per block of code points.
+CharInfo classify_wide(char32_t c);
+
+constexpr std::array<CharInfo, 128> ASCII = [] {
+    std::array<CharInfo, 128> table{};
+    for (int c = 0; c < 128; ++c) {
+        CharInfo& info = table[static_cast<std::size_t>(c)];
+        const bool lower = c >= 'a' && c <= 'z';
+        const bool upper = c >= 'A' && c <= 'Z';
+        const bool digit = c >= '0' && c <= '9';
+        info.word = lower || upper || digit || c == '_';
+        if (c == ',') {
+            info.kind = Kind::Comma;
+        } else if (c == '.') {
+            info.kind = Kind::Point;
+        } else if (digit) {
+            info.kind = Kind::Digit;
+        } else if ((c >= 0x09 && c <= 0x0D) || c == ' ') {
+            info.kind = Kind::Space;
+        } else if (c == 'x' || c == 'X') {
+            info.kind = Kind::Times;
+        } else if (lower || upper) {
+            info.kind = Kind::Letter;
+        }
+        if (lower || upper) info.letter = static_cast<char>(lower ? c : c - 'A' + 'a');
+    }
+    return table;
+}();
+
+inline CharInfo classify(char32_t c) { return c < 0x80 ? ASCII[c] : classify_wide(c); }
 
 // Characters a dimension phrase can hold before its unit.
 inline bool spacer(const CharInfo& c) { return c.kind != Kind::Other && c.kind != Kind::Letter; }

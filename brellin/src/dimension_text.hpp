@@ -39,6 +39,8 @@ public:
     std::size_t length(Index x) const { return tarsk::utf8_length(static_cast<unsigned char>(lowered_[x])); }
     std::string_view bytes(Index x) const { return std::string_view(lowered_).substr(x, length(x)); }
     CharInfo info(Index x) const {
+        const auto lead = static_cast<unsigned char>(lowered_[x]);
+        if (lead < 0x80) return ASCII[lead];
         std::size_t len = 0;
         return classify(tarsk::decode_utf8(lowered_, x, len));
     }
