@@ -3,11 +3,14 @@
 #include <vector>
 
 #include "brellin/segmenter.hpp"
-#include "segmenter_search.hpp"
+#include "occurrence.hpp"
 #include "tarsk/text.hpp"
 
 namespace brellin {
 
+// One left-to-right search for all markers; the pieces between them are disjoint, each trimmed
+// and copied once; the trailer needs one backward search for the last item, which stops at its
+// first hit, and one trim.
 Segments split_by_marker(std::string_view text, const tarsk::Pattern& marker) {
     const std::vector<tarsk::Match> markers = marker.find_all(text);
     Segments out;
