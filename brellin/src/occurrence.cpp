@@ -1,5 +1,6 @@
 #include "occurrence.hpp"
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,59 @@ std::size_t last_occurrence(std::string_view hay, std::string_view needle, std::
             return false;
         });
     return at;
+}
+
+namespace {
+
+// The child of `node` along byte `c`, or 0 (the root is nobody's child).
+std::uint32_t child_of(const NeedleTrie& trie, std::uint32_t node, char c) {
+    // A node has at most one edge per byte, and the tables give few per node.
+    for (const auto& [byte, to] : trie.nodes[node].next)
+        if (byte == c) return to;
+    return 0;
+}
+
+}  // namespace
+
+NeedleTrie make_needle_trie(const std::vector<std::string>& needles) {
+    NeedleTrie trie;
+    trie.nodes.emplace_back();
+    trie.needles = needles.size();
+    // Built once per table: each byte of each needle once.
+    for (std::size_t id = 0; id < needles.size(); ++id) {
+        if (needles[id].empty()) throw std::logic_error("empty needle");
+        trie.starts[static_cast<unsigned char>(needles[id][0])] = true;
+        std::uint32_t node = 0;
+        for (const char c : needles[id]) {
+            std::uint32_t child = child_of(trie, node, c);
+            if (child == 0) {
+                child = static_cast<std::uint32_t>(trie.nodes.size());
+                trie.nodes[node].next.emplace_back(c, child);
+                trie.nodes.emplace_back();
+            }
+            node = child;
+        }
+        trie.nodes[node].ends.push_back(static_cast<std::uint32_t>(id));
+    }
+    return trie;
+}
+
+std::vector<std::size_t> first_occurrences(const NeedleTrie& trie, std::string_view hay) {
+    std::vector<std::size_t> first(trie.needles, std::string_view::npos);
+    // From each position the trie is walked at most as deep as the longest needle, so each byte
+    // is read at most that many times (once per start position within reach of it).
+    for (std::size_t start = 0; start < hay.size(); ++start) {
+        if (!trie.starts[static_cast<unsigned char>(hay[start])]) continue;
+        std::uint32_t node = 0;
+        for (std::size_t i = start; i < hay.size(); ++i) {
+            const std::uint32_t child = child_of(trie, node, hay[i]);
+            if (child == 0) break;
+            node = child;
+            for (const std::uint32_t id : trie.nodes[node].ends)
+                if (first[id] == std::string_view::npos) first[id] = start;
+        }
+    }
+    return first;
 }
 
 }  // namespace brellin
