@@ -8,9 +8,8 @@
 
 namespace brellin {
 
-// One left-to-right search for all markers; the pieces between them are disjoint, each trimmed
-// and copied once; the trailer needs one backward search for the last item, which stops at its
-// first hit, and one trim.
+// One left-to-right search for all markers, one pass over the pieces between them, and for the
+// trailer one backward search for the last item (it stops at its first hit) and one trim.
 Segments split_by_marker(std::string_view text, const tarsk::Pattern& marker) {
     const std::vector<tarsk::Match> markers = marker.find_all(text);
     Segments out;
@@ -19,6 +18,7 @@ Segments split_by_marker(std::string_view text, const tarsk::Pattern& marker) {
         return out;
     }
     out.preamble = std::string(tarsk::trim(text.substr(0, markers.front().start())));
+    // The pieces are disjoint: each byte is trimmed at most once and copied at most once.
     for (std::size_t i = 0; i < markers.size(); ++i) {
         const std::size_t from = markers[i].end();
         const std::size_t to = i + 1 < markers.size() ? markers[i + 1].start() : text.size();
