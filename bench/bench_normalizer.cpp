@@ -19,7 +19,21 @@ struct Family {
     std::string unit;    // repeated to the size
     std::string before;  // once, in front
     std::string after;   // once, at the end
+    std::string (*make)(std::size_t) = nullptr;  // when given, builds the text instead
 };
+
+// Every character a different code point (U+20000 onwards, four bytes each): each one is case
+// mapped on its own once per cut, the rest of the walk is memo lookups.
+std::string distinct_letters(std::size_t size) {
+    std::string s = "5 pcs ";
+    for (char32_t c = 0x20000; s.size() + 4 <= size; ++c) {
+        s += static_cast<char>(0xF0 | (c >> 18));
+        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return s;
+}
 
 const std::vector<Family> FAMILIES = {
     {"blank run", " ", "", "x"},
@@ -43,9 +57,25 @@ const std::vector<Family> FAMILIES = {
     {"blocked units", "5mx", "", " 5m"},
     {"earlier blocked copies", "5mx", "", "q5m"},
     {"uneven letters", "\xc4\xb0 5mm ", "", ""},
+    // The other steps' worst cases. Origin: a candidate for every table pattern at every byte;
+    // a "(key," whose ")" is far or whose inside is long; rejected ", name" copies; a long phrase.
+    {"( run", "(", "", ""},
+    {"(tq, then letters", "a", "(tq,", ""},
+    {"(tq, blanks )", " ", "(tq,", ")"},
+    {"rejected , china", ", chinax", "", ""},
+    {"xu\xe1\xba\xa5t x\xe1\xbb\xa9 long phrase", "a ", "xu\xe1\xba\xa5t x\xe1\xbb\xa9 ", ""},
+    // Quantity: a phrase as long as the text (the search for its last copy), and copies of the
+    // phrase after the match where the word boundary fails.
+    {"blanks, then qty", " ", ",", "5 pcs"},
+    {"later copies of qty", "10 setsx ", "10 sets ", ""},
+    // Clean-up and commas: trailing points and colons, each dropped once.
+    {"trailing points", ".", "a", ""},
+    {"trailing colons", ":", "a", ""},
+    {"distinct letters", "", "", "", distinct_letters},
 };
 
 std::string build(const Family& f, std::size_t size) {
+    if (f.make != nullptr) return f.make(size);
     std::string s = f.before;
     while (s.size() + f.after.size() < size) s += f.unit;
     return s + f.after;

@@ -1,5 +1,5 @@
-// Times parse_rfq_document on the RFQ corpus and on large documents made from it, and
-// prints how the time grows from 100 KB to 1 MB (linear growth gives about 10).
+// Times parse_rfq_document on the RFQ corpus, on large documents made from it and on hostile
+// documents, and prints how the time grows from 100 KB to 1 MB (linear growth gives about 10).
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
@@ -49,6 +49,53 @@ void BM_RfqLarge(benchmark::State& state) {
 }
 BENCHMARK(BM_RfqLarge)->Arg(100 * 1024)->Arg(1024 * 1024)->Unit(benchmark::kMillisecond);
 
+// `head`, then `unit` repeated while the text stays within `size`.
+std::string repeated(std::string_view head, std::string_view unit, std::size_t size) {
+    std::string text(head);
+    while (text.size() + unit.size() <= size) text += unit;
+    return text;
+}
+
+// Many small items: the driver's work per item (normaliser, query parser, rendering).
+std::string numbered_items(std::size_t size) {
+    std::string text;
+    for (std::size_t i = 1;; ++i) {
+        std::string line = std::to_string(i) + ". Cotton shirt (China) 500 pcs 10x20 cm target 2 USD\n";
+        if (text.size() + line.size() > size) return text;
+        text += line;
+    }
+}
+std::string empty_markers(std::size_t size) { return repeated("1. a\n", "2. \n", size); }
+std::string item_lines(std::size_t size) { return repeated("Please quote\n", "500 pcs cotton shirt, red\n", size); }
+
+// One item as long as the document: the query parser's worst cases. Chunks between list
+// separators, each with a new number, so one group holds as many specs as chunks.
+std::string chunks_and_numbers(std::size_t size) {
+    std::string text = "1. ";
+    for (std::size_t i = 1; text.size() < size; ++i) text += "w " + std::to_string(i) + " / ";
+    return text;
+}
+std::string lexicon_words(std::size_t size) {
+    return repeated("1. ", "\u00e1o polo m\u00e0u \u0111\u1ecf size s \u0111\u1ebfn xl cotton iso 9001 china "
+                    "and navy 20ft fcl 3 pcs ", size);
+}
+std::string digit_separators(std::size_t size) { return repeated("1. ", "1.1x1,1 ", size); }
+
+// The Python module's path: the search phrases, which grow with chunks times specs, are skipped.
+void BM_RfqHostile(benchmark::State& state, std::string (*make)(std::size_t)) {
+    const std::string text = make(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(brellin::parse_rfq_document(text, brellin::SearchPhrases::Skip));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+#define HOSTILE(name) \
+    BENCHMARK_CAPTURE(BM_RfqHostile, name, name)->Arg(100 * 1024)->Arg(1024 * 1024)->Unit(benchmark::kMillisecond)
+HOSTILE(numbered_items);
+HOSTILE(empty_markers);
+HOSTILE(item_lines);
+HOSTILE(chunks_and_numbers);
+HOSTILE(lexicon_words);
+HOSTILE(digit_separators);
+
 // Keeps the time per iteration of every run so main can print the growth ratio.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
@@ -70,10 +117,15 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto small = reporter.seconds.find("BM_RfqLarge/102400");
-    const auto big = reporter.seconds.find("BM_RfqLarge/1048576");
-    if (small != reporter.seconds.end() && big != reporter.seconds.end() && small->second > 0)
-        std::printf("growth 1 MB / 100 KB: %.2f (linear is about 10)\n", big->second / small->second);
+    // Each run at 100 KB next to the same run at 1 MB.
+    const std::string small_arg = "/102400";
+    for (const auto& [name, small] : reporter.seconds) {
+        if (!name.ends_with(small_arg) || small <= 0) continue;
+        const std::string base = name.substr(0, name.size() - small_arg.size());
+        const auto big = reporter.seconds.find(base + "/1048576");
+        if (big != reporter.seconds.end())
+            std::printf("growth 1 MB / 100 KB %-36s %6.2f (linear is about 10)\n", base.c_str(), big->second / small);
+    }
     benchmark::Shutdown();
     return 0;
 }

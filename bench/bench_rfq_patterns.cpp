@@ -69,6 +69,14 @@ const std::vector<Kind>& kinds() {
         // The last item "1...1x" and, after it, an empty marker "1...1." that shares its prefix:
         // a naive search for the item's last occurrence compares long prefixes at every position.
         {"item like its marker", "1. ", "1", ".\n", "x\n"},
+        // The segmenter's own loops: a piece per marker, a line per line feed, and a trailer of
+        // empty markers that the backward search for the last item runs through.
+        {"numbered items", "", "1. a\n", ""},
+        {"bulleted items", "", "- a\n", ""},
+        {"item lines", "hi\n", "5 pcs\n", ""},
+        {"preamble lines", "", "hello\n", "5 pcs"},
+        {"trade lines", "5 pcs\nlead time\n", "x\n", ""},
+        {"empty markers after", "1. a\n", "2. \n", ""},
     };
     return all;
 }

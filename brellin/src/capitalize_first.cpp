@@ -5,6 +5,7 @@
 
 namespace brellin {
 
+// The first character is case-mapped, the rest copied once.
 std::string capitalize_first(std::string_view text) {
     if (text.empty()) return {};
     std::size_t len = 0;

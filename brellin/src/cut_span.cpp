@@ -5,6 +5,8 @@
 
 namespace brellin {
 
+// One carry_span walk over the working text and one copy of what stays: a caller that cuts once
+// per item stays linear; cutting once per match would walk the whole text per match.
 std::string cut_span(std::string_view working, std::string_view lowered, std::size_t start, std::size_t end) {
     if (start >= end) return std::string(working);
     LowerLengths lengths;

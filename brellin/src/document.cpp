@@ -17,6 +17,7 @@ namespace {
 std::string replace_pairs(std::string_view text, char escape, char replacement) {
     std::string out;
     out.reserve(text.size());
+    // Each byte is looked at once (the one after a backslash at most twice) and copied once.
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == escape) {
             out += replacement;
@@ -61,6 +62,8 @@ RfqResult parse_rfq_document(std::string_view text, SearchPhrases phrases) {
     result.trade = extract_trade_terms(result.text);
     result.items.reserve(segments.items.size());
     std::uint64_t index = 0;
+    // The item texts are disjoint pieces of the document, so normalising and parsing each once
+    // passes over every byte a fixed number of times in all.
     for (const auto& item_text : segments.items)
         result.items.push_back(build_item(item_text, ++index, result.trade, phrases));
     result.report = render_rfq_text(result.items, result.trade);

@@ -11,6 +11,7 @@ namespace brellin {
 namespace {
 
 void append_joined(std::string& out, const std::vector<std::string>& list, std::string_view sep) {
+    // Each text is copied once.
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (i) out += sep;
         out += list[i];
@@ -27,6 +28,7 @@ std::string chunk_phrase(const std::optional<std::string>& prefix, const tarsk::
         phrase += ' ';
     }
     phrase += chunk.text;
+    // Six lists, each copied once into this phrase.
     for (const auto* list : {&group.colors, &group.materials, &group.sizes, &group.genders,
                              &group.specs, &group.ambiguous}) {
         if (list->empty()) continue;
@@ -38,6 +40,7 @@ std::string chunk_phrase(const std::optional<std::string>& prefix, const tarsk::
 
 std::string quantity_phrase(const std::string& prefix, const tarsk::Group& group) {
     std::string phrase = prefix;
+    // Three lists, each copied once.
     for (const auto* list : {&group.colors, &group.materials, &group.sizes}) {
         if (list->empty()) continue;
         phrase += ' ';
@@ -59,9 +62,13 @@ std::optional<std::string> query_prefix(const tarsk::Group& group) {
     return number + ' ' + *group.uom;
 }
 
+// Every chunk's phrase repeats its group's lists, and every phrase the dimensions, so the result
+// is up to (chunks x (specs + dims)) long: the work is bounded by the size of what it returns,
+// which is why a caller that never reads the phrases skips them.
 std::vector<std::string> build_queries(const std::vector<tarsk::Group>& groups,
                                        const std::vector<std::string>& dims) {
     std::vector<std::string> phrases;
+    // Each group and chunk once; each phrase is built and then extended once.
     for (const auto& group : groups) {
         const auto prefix = query_prefix(group);
         if (!group.chunks.empty()) {
@@ -108,6 +115,7 @@ std::optional<std::string> render_trade_block(const TradeTerms& trade) {
         {"  DESTINATION", &trade.destination}, {"  LEAD_TIME", &trade.lead_time},
         {"  PAYMENT", &trade.payment}};
     bool any = false;
+    // Five fixed fields, each written once.
     for (const auto& [name, value] : lines) any = any || value->has_value();
     if (!any) return std::nullopt;
     std::string block = "TRADE_TERMS:\n";
@@ -123,6 +131,7 @@ std::optional<std::string> render_trade_block(const TradeTerms& trade) {
 std::string render_rfq_text(const std::vector<RfqItem>& items, const TradeTerms& trade) {
     std::vector<std::string> blocks;
     blocks.reserve(items.size() + 1);
+    // Each item's block is built once and copied once into the text.
     for (const auto& item : items) blocks.push_back(render_item_block(item));
     if (auto trade_block = render_trade_block(trade)) blocks.push_back(std::move(*trade_block));
     std::string text;

@@ -9,6 +9,8 @@ namespace brellin {
 std::string dissolve_commas(std::string_view working) {
     std::string out;
     std::size_t from = 0;
+    // Pieces are disjoint: each byte is passed once by the comma search, at most once by the trim
+    // of its piece (from the front or from the back, never both past each other) and copied once.
     for (;;) {
         const std::size_t comma = working.find(',', from);
         const std::string_view piece =
@@ -20,10 +22,13 @@ std::string dissolve_commas(std::string_view working) {
         if (comma == std::string_view::npos) break;
         from = comma + 1;
     }
+    // Each trailing colon is looked at and dropped once.
     while (!out.empty() && out.back() == ':') out.pop_back();
     return std::string(tarsk::trim(out));
 }
 
+// Eleven steps, each a fixed number of passes over the working text as it finds it (see the
+// steps). The working text never grows: every replacement is shorter than what it replaces.
 NormalizedItem normalize_item(std::string_view text) {
     NormalizedItem item;
     std::string working = clean_item(text);

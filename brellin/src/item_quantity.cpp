@@ -12,6 +12,7 @@ namespace brellin {
 namespace {
 
 std::string english_unit(std::string_view vietnamese) {
+    // Nine fixed entries, compared with a unit word of at most five letters.
     for (const auto& [vi, en] : VI_UNIT_MAP)
         if (vi == vietnamese) return std::string(en);
     throw std::logic_error("Vietnamese unit without an English name");
@@ -19,6 +20,8 @@ std::string english_unit(std::string_view vietnamese) {
 
 }  // namespace
 
+// One lower-cased copy; at most two left-to-right searches of it (English, then Vietnamese); one
+// backward search for the phrase that stops at the match at the latest; one cut_span walk.
 void take_quantity(std::string& working, NormalizedItem& item) {
     const std::string lowered = tarsk::to_lower(working);
     auto matches = QTY_EN_RE().find_all(lowered);
@@ -29,7 +32,8 @@ void take_quantity(std::string& working, NormalizedItem& item) {
     item.qty = tarsk::read_number(m.str(lowered, 1));
     const std::string_view unit = tarsk::trim(m.str(lowered, 2));
     item.uom = english ? std::string(unit) : english_unit(unit);
-    // A later copy of the phrase where the unit's word boundary fails is the one cut.
+    // A later copy of the phrase where the unit's word boundary fails is the one cut. The phrase
+    // may be long and repetitive (a run of blanks before the number): the search is linear.
     const std::string_view phrase = m.str(lowered);
     const std::size_t at = last_occurrence(lowered, phrase, m.start());
     working = cut_span(working, lowered, at, at + phrase.size());

@@ -28,6 +28,8 @@ CarriedSpan carry_span(std::string_view working, std::string_view lowered, std::
     std::size_t last = 0;
     std::size_t w = 0;
     std::size_t l = 0;
+    // Each character of the working text is decoded once; only the first of each distinct
+    // non-ASCII code point goes through the case mapping, every later one is a memo lookup.
     while (w < working.size()) {
         std::size_t len = 0;
         const std::size_t lower_end = l + lengths.at(working, w, len);

@@ -11,6 +11,7 @@ namespace {
 
 std::string join_lines(const std::vector<std::string_view>& lines) {
     std::string out;
+    // Each line is copied once.
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) out += '\n';
         out += lines[i];
@@ -27,6 +28,9 @@ Segments segment_by_lines(std::string_view text) {
     bool in_trade = false;
     bool seen_item = false;
     std::size_t start = 0;
+    // Lines are disjoint: each byte is passed once by the line-feed search, at most once by the
+    // trim of its line, at most once by each of the two line patterns (a line is tested only
+    // until a flag settles it) and copied at most once.
     while (start < text.size()) {
         const std::size_t lf = text.find('\n', start);
         const std::size_t end = lf == std::string_view::npos ? text.size() : lf;

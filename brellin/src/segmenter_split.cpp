@@ -3,11 +3,13 @@
 #include <vector>
 
 #include "brellin/segmenter.hpp"
-#include "segmenter_search.hpp"
+#include "occurrence.hpp"
 #include "tarsk/text.hpp"
 
 namespace brellin {
 
+// One left-to-right search for all markers, one pass over the pieces between them, and for the
+// trailer one backward search for the last item (it stops at its first hit) and one trim.
 Segments split_by_marker(std::string_view text, const tarsk::Pattern& marker) {
     const std::vector<tarsk::Match> markers = marker.find_all(text);
     Segments out;
@@ -16,6 +18,7 @@ Segments split_by_marker(std::string_view text, const tarsk::Pattern& marker) {
         return out;
     }
     out.preamble = std::string(tarsk::trim(text.substr(0, markers.front().start())));
+    // The pieces are disjoint: each byte is trimmed at most once and copied at most once.
     for (std::size_t i = 0; i < markers.size(); ++i) {
         const std::size_t from = markers[i].end();
         const std::size_t to = i + 1 < markers.size() ? markers[i + 1].start() : text.size();

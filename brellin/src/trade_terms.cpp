@@ -46,6 +46,7 @@ std::string trimmed(std::string_view text, const tarsk::Match& m, std::size_t gr
 
 }  // namespace
 
+// Each pattern runs once over the text, for its first match only; no loop here.
 TradeTerms extract_trade_terms(std::string_view text) {
     TradeTerms t;
     if (const auto m = CURRENCY_RE().find(text)) t.currency = std::string(m->str(text));

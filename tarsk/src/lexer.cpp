@@ -123,6 +123,7 @@ struct Scan {
 std::vector<Token> merge_words(std::vector<Token> scanned) {
     std::vector<Token> merged;
     merged.reserve(scanned.size());
+    // Each token is moved once and each word's text appended once.
     for (Token& t : scanned) {
         if (t.kind == TokenKind::Word && !merged.empty() && merged.back().kind == TokenKind::Word) {
             merged.back().text += ' ';
@@ -142,6 +143,11 @@ std::vector<Token> tokenize(std::string_view input) {
     const std::string prepared = to_lower(trim(input));
     Scan scan;
     scan.vietnamese = is_vietnamese(prepared);
+    // Each step consumes at least one byte. Beyond what it consumes a step reads only lexicon
+    // keys of at most 20 bytes and the boundary after them, a number run it leaves (the number
+    // search reads each digit at most twice: a failed number leaves at most the part after its
+    // separator) and the white space after a number it takes (skipped next by step 0), so every
+    // byte is read a fixed number of times.
     for (std::size_t pos = 0; pos < prepared.size();) {
         pos += scan.step(std::string_view(prepared).substr(pos));
     }

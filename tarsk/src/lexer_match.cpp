@@ -40,6 +40,7 @@ KeyIndex make_index(const std::vector<std::string_view>& keys) {
         return a.key.size() > b.key.size();
     });
     std::size_t e = 0;
+    // Built once per list: 257 slots, each key passed once.
     for (std::size_t b = 0; b <= 256; ++b) {
         while (e < index.entries.size() && static_cast<unsigned char>(index.entries[e].key[0]) < b) ++e;
         index.first[b] = static_cast<std::uint16_t>(e);
@@ -53,6 +54,7 @@ template <typename Visit>
 void visit_bucket(const KeyIndex& index, std::string_view rest, Visit visit) {
     if (rest.empty()) return;
     const auto b = static_cast<unsigned char>(rest[0]);
+    // Only the keys that share the position's first byte: a fixed few, whatever the text.
     for (std::size_t i = index.first[b]; i < index.first[b + 1]; ++i) {
         if (!visit(index.entries[i])) return;
     }
@@ -70,6 +72,8 @@ LexiconIndex build_index(const Lexicon& lx) {
 
 }  // namespace
 
+// Each key of the bucket is compared over at most its own length (20 bytes at the most) and the
+// one boundary character after it.
 std::optional<KeyHit> longest_key(const KeyIndex& index, std::string_view rest) {
     std::optional<KeyHit> hit;
     visit_bucket(index, rest, [&](const KeyIndex::Entry& e) {

@@ -22,6 +22,7 @@ std::optional<std::size_t> number_match(std::string_view rest) {
 }
 
 bool is_vietnamese(std::string_view prepared) {
+    // One pass that decodes each character once and stops at the first Vietnamese letter.
     for (std::size_t pos = 0; pos < prepared.size();) {
         if (static_cast<unsigned char>(prepared[pos]) < 0x80) {
             ++pos;
@@ -49,6 +50,8 @@ std::optional<QuantityRead> read_quantity(std::string_view rest) {
     if (!value || *value == 0.0) return std::nullopt;
 
     std::size_t after = *length;
+    // The white space after a number that is read; the number is then taken (white space is a
+    // boundary), and step 0 skips this white space next, so it is read twice at most.
     while (const std::size_t ws = white_space_at(rest.substr(after))) after += ws;
     const auto& units = lexicon().UNIT_MAP;
     if (const auto unit = longest_key(lexicon_index().UNIT_MAP, rest.substr(after))) {
@@ -77,6 +80,7 @@ std::optional<StandardRead> read_standard(std::string_view rest) {
     const auto prefix = first_prefix(lexicon_index().STANDARD_PREFIXES, rest);
     if (!prefix) return std::nullopt;
     std::size_t end = prefix->length;
+    // Both runs are consumed by the step, each character read once.
     while (const std::size_t ws = white_space_at(rest.substr(end))) end += ws;
     std::size_t len = 0;
     while (end < rest.size() && is_code_character(rest.substr(end), len)) end += len;
@@ -85,6 +89,7 @@ std::optional<StandardRead> read_standard(std::string_view rest) {
 
 std::size_t fallback_word_length(std::string_view rest) {
     std::size_t end = 0;
+    // The word is consumed by the step, each character read once (the one that ends it twice).
     while (end < rest.size()) {
         const char c = rest[end];
         if (c == '!' || c == ')' || c == ',' || c == '.' || c == '?') break;

@@ -43,6 +43,7 @@ std::string format_shortest(double v) {
 std::optional<double> read_number(std::string_view match) {
     std::string digits;
     digits.reserve(match.size());
+    // Each character of the match is read once and copied at most once.
     for (char c : match) {
         if (c == ',') continue;
         if (c != '.' && (c < '0' || c > '9')) return std::nullopt;

@@ -53,6 +53,7 @@ bool absorbs_connector(TokenKind kind) {
 void flush_chunk(Group& group, std::vector<std::string_view>& pending, std::optional<Connector> c) {
     if (!pending.empty()) {
         std::string text;
+        // Each pending word is copied once, into the one chunk that closes it.
         for (std::size_t k = 0; k < pending.size(); ++k) {
             if (k > 0) text += ' ';
             text += pending[k];
@@ -117,6 +118,8 @@ void read_token(const Token& t, GroupBuilder& b) {
 std::optional<Group> build_group(std::span<const Token> seg) {
     GroupBuilder b;
     std::size_t i = read_leading_quantity(seg, b.group);
+    // Each token is read once (a connector also looks at its two neighbours); list entries are
+    // kept unique through a hash index, so no list is searched.
     while (i < seg.size()) {
         if (seg[i].kind == TokenKind::Connector) {
             i += read_connector(seg, i, b);
@@ -145,6 +148,7 @@ std::vector<Group> parse_tokens(const std::vector<Token>& tokens) {
     if (tokens.empty()) return groups;
     const std::span<const Token> all(tokens);
     const auto points = split_groups(all);
+    // The segments are disjoint, so each token goes into one group.
     for (std::size_t k = 0; k < points.size(); ++k) {
         const std::size_t end = k + 1 < points.size() ? points[k + 1] : all.size();
         if (auto g = build_group(all.subspan(points[k], end - points[k]))) groups.push_back(std::move(*g));

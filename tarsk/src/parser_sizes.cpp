@@ -34,6 +34,7 @@ const std::array<std::span<const std::string_view>, 5> SIZE_SCALES{
 void expand_size_range(TextList& sizes, std::string_view before, std::string_view after) {
     // The first size goes whatever follows, so it ends up behind the sizes already present.
     remove_text(sizes, before);
+    // Five fixed scales of at most 20 sizes each, whatever the text.
     for (const auto scale : SIZE_SCALES) {
         const auto a = position_in(scale, before);
         const auto b = position_in(scale, after);

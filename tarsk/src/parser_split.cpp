@@ -40,6 +40,7 @@ std::vector<std::size_t> split_groups(std::span<const Token> tokens) {
     // goes so that no segment is ever scanned twice.
     bool word_or_country = false;
     bool quantity = false;
+    // One pass; each token is compared with at most its two predecessors and one successor.
     for (std::size_t j = 0; j < tokens.size(); ++j) {
         const Token& t = tokens[j];
         if (j > 0 && t.kind == TokenKind::Quantity && !is_range_middle(tokens, j)) {

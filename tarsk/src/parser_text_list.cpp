@@ -22,6 +22,7 @@ std::vector<std::string> take_texts(TextList&& list) {
     std::vector<std::string> out;
     out.reserve(list.index.size());
     list.index.clear();  // its keys point into the texts about to move
+    // Each stored text is moved once.
     for (std::size_t i = 0; i < list.texts.size(); ++i)
         if (list.live[i]) out.push_back(std::move(list.texts[i]));
     return out;

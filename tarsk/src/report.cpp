@@ -12,6 +12,7 @@ void append_chunks(std::string& out, const std::vector<Chunk>& chunks) {
         return;
     }
     out += '[';
+    // Each chunk's text is copied once.
     for (std::size_t i = 0; i < chunks.size(); ++i) {
         if (i > 0) out += ' ';
         out += chunks[i].text;
@@ -30,6 +31,7 @@ void append_list(std::string& out, std::string_view label, const std::vector<std
     out += "\n  ";
     out += label;
     out += ": [";
+    // Each text is copied once.
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (i > 0) out += ", ";
         out += texts[i];
@@ -67,6 +69,7 @@ std::string_view connector_word(Connector c) {
 
 std::string render_report(const std::vector<Group>& groups) {
     std::string out;
+    // Each group is written once.
     for (std::size_t i = 0; i < groups.size(); ++i) {
         if (i > 0) out += "\n\n";
         append_group(out, groups[i], i + 1);
