@@ -34,21 +34,6 @@ void each_occurrence(std::size_t n, Hay hay, std::size_t m, Needle needle, Found
 
 }  // namespace
 
-std::size_t first_occurrence(std::string_view hay, std::string_view needle, std::size_t from) {
-    if (from > hay.size()) return std::string_view::npos;
-    if (needle.empty()) return from;
-    const std::string_view rest = hay.substr(from);
-    std::size_t at = std::string_view::npos;
-    each_occurrence(
-        rest.size(), [&](std::size_t i) { return rest[i]; }, needle.size(),
-        [&](std::size_t i) { return needle[i]; },
-        [&](std::size_t last) {
-            at = from + last + 1 - needle.size();
-            return false;
-        });
-    return at;
-}
-
 std::size_t last_occurrence(std::string_view hay, std::string_view needle, std::size_t from) {
     if (from > hay.size()) return std::string_view::npos;
     if (needle.empty()) return hay.size();

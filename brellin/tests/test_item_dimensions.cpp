@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "item_steps.hpp"
-#include "occurrence.hpp"
 
 namespace {
 
@@ -95,24 +94,6 @@ TEST(TakeDimensions, SameAsPlainOnGeneratedItems) {
         std::string text;
         for (std::size_t n = count(rng); n > 0; --n) text += pieces[pick(rng)];
         expect_same_as_plain(text);
-    }
-}
-
-TEST(Occurrence, FirstAndLastAgreeWithPlainSearches) {
-    std::mt19937 rng(5);
-    std::uniform_int_distribution<int> letter(0, 2);
-    std::uniform_int_distribution<std::size_t> length(0, 40);
-    for (int i = 0; i < 5000; ++i) {
-        std::string hay;
-        std::string needle;
-        for (std::size_t n = length(rng); n > 0; --n) hay += static_cast<char>('a' + letter(rng));
-        for (std::size_t n = 1 + length(rng) % 4; n > 0; --n) needle += static_cast<char>('a' + letter(rng));
-        const std::size_t from = hay.empty() ? 0 : length(rng) % hay.size();
-        EXPECT_EQ(brellin::first_occurrence(hay, needle, from), hay.find(needle, from)) << hay << " " << needle;
-        const std::size_t last = hay.rfind(needle);
-        EXPECT_EQ(brellin::last_occurrence(hay, needle, from),
-                  last != std::string::npos && last >= from ? last : std::string::npos)
-            << hay << " " << needle;
     }
 }
 
