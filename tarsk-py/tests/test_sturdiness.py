@@ -65,3 +65,36 @@ def test_ten_megabytes():
 def test_lone_surrogates_raise_the_interpreters_error(text):
     with pytest.raises(UnicodeEncodeError):
         parse(text)
+
+
+def available_memory():
+    try:
+        with open("/proc/meminfo") as meminfo:
+            for line in meminfo:
+                if line.startswith("MemAvailable:"):
+                    return int(line.split()[1]) * 1024
+    except OSError:
+        pass
+    return None
+
+
+# Case mapping cuts texts over 256 MiB into slices; one with nowhere to cut once overflowed the stack.
+# The child interpreter peaks near 1.6 GB.
+@pytest.mark.skipif((available_memory() or 1 << 40) < 3 << 30, reason="needs about 3 GB of free memory")
+def test_a_text_over_256_mib_parses_like_a_short_one(run_python):
+    # A crash must not take the whole test run with it, hence a child interpreter.
+    result = run_python(f"""
+        from morvane import parse
+        NAMES = ("is_rfq", "trade_currency", "trade_incoterm", "trade_destination", "trade_lead_time", "trade_payment")
+        def fields(item):
+            return {{name: getattr(item, name) for name in dir(item) if not name.startswith("_") and name != "chunks"}}
+        text = "a" * {2**28 + 1000}
+        small, big = parse("aaaa"), parse(text)
+        assert [getattr(big, name) for name in NAMES] == [getattr(small, name) for name in NAMES]
+        assert len(big.items) == len(small.items) == 1
+        assert big.items[0].chunks == text and small.items[0].chunks == "aaaa"
+        assert fields(big.items[0]) == fields(small.items[0])
+        print("ok")
+    """)
+    assert result.returncode == 0, result.stderr
+    assert result.stdout == "ok\n"

@@ -18,12 +18,14 @@ bool is_numeric(char32_t c);
 char32_t decode_utf8(std::string_view s, std::size_t pos, std::size_t& len);
 // Byte length of the UTF-8 sequence that starts with `lead`.
 std::size_t utf8_length(unsigned char lead);
+// Well-formed UTF-8 (no surrogates, no overlong forms), for texts of any length.
 bool is_valid_utf8(std::string_view s);
 
 // Removes White_Space from both ends.
 std::string_view trim(std::string_view s);
 
-// Full Unicode case mappings, root locale; one character may become several.
+// Full Unicode case mappings, root locale; one character may become several. Texts of any length give
+// the result of one ICU call over the whole text (ill-formed bytes are copied unchanged).
 std::string to_lower(std::string_view s);
 std::string to_upper(std::string_view s);
 
