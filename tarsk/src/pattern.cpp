@@ -80,10 +80,12 @@ std::string_view Match::str(std::string_view subject, std::size_t g) const {
 struct Pattern::Impl {
     pcre2_code* code = nullptr;
     pcre2_match_context* context = nullptr;
+    pcre2_match_context* unbounded = nullptr;  // `context` with the heap limit lifted
     std::uint32_t group_count = 0;
     bool jit = false;
 
     ~Impl() {
+        pcre2_match_context_free(unbounded);
         pcre2_match_context_free(context);
         pcre2_code_free(code);
     }
@@ -101,23 +103,6 @@ struct MatchData {
     MatchData& operator=(const MatchData&) = delete;
 };
 
-struct JitStack {
-    pcre2_jit_stack* stack;
-    pcre2_match_context* context;
-    explicit JitStack(const pcre2_match_context* base)
-        : stack(pcre2_jit_stack_create(32 * 1024, 512 * 1024 * 1024, nullptr)),
-          context(pcre2_match_context_copy(const_cast<pcre2_match_context*>(base))) {
-        if (stack == nullptr || context == nullptr) throw std::bad_alloc();
-        pcre2_jit_stack_assign(context, nullptr, stack);
-    }
-    ~JitStack() {
-        pcre2_match_context_free(context);
-        pcre2_jit_stack_free(stack);
-    }
-    JitStack(const JitStack&) = delete;
-    JitStack& operator=(const JitStack&) = delete;
-};
-
 // Runs one match; true on a match, false on none; every other outcome raises.
 bool run(const Pattern::Impl& p, std::string_view subject, std::size_t offset, std::uint32_t options,
          pcre2_match_data* md) {
@@ -125,12 +110,17 @@ bool run(const Pattern::Impl& p, std::string_view subject, std::size_t offset, s
     options |= PCRE2_NO_UTF_CHECK;
     int rc = pcre2_match(p.code, s, subject.size(), offset, options, md, p.context);
     if (rc == PCRE2_ERROR_JIT_STACKLIMIT) {
-        // The machine-stack default was too small for this subject: retry on a large stack.
-        JitStack big(p.context);
-        rc = pcre2_match(p.code, s, subject.size(), offset, options, md, big.context);
+        // The JIT runs on the machine stack, a fixed block. None of the system's patterns needs
+        // more (their run forms repeat groups only possessively, so their stack does not grow
+        // with the subject), but a group repeat that can give iterations back keeps state per
+        // iteration, which outgrows any fixed block on a long enough subject. The interpreter
+        // keeps that state in heap frames, as many as the pattern and the subject's length call
+        // for, with no limit but memory itself; running out of it raises bad_alloc.
+        rc = pcre2_match(p.code, s, subject.size(), offset, options | PCRE2_NO_JIT, md, p.unbounded);
     }
     if (rc >= 0) return true;
     if (rc == PCRE2_ERROR_NOMATCH) return false;
+    if (rc == PCRE2_ERROR_NOMEMORY) throw std::bad_alloc();
     throw PatternError("pattern search failed: " + error_text(rc));
 }
 
@@ -194,7 +184,12 @@ Pattern::Pattern(std::string_view text, std::string_view compiled, bool jit)
     // long texts that a linear pattern handles, so only the most extreme cases raise.
     pcre2_set_match_limit(impl_->context, UINT32_MAX);
     pcre2_set_depth_limit(impl_->context, UINT32_MAX);
+    // A pattern built without JIT serves the tests as a reference; it keeps a bound so that a
+    // runaway search fails instead of taking all memory. JIT searches fall back on `unbounded`.
     pcre2_set_heap_limit(impl_->context, 1024u * 1024);  // KiB: 1 GiB
+    impl_->unbounded = pcre2_match_context_copy(impl_->context);
+    if (impl_->unbounded == nullptr) throw std::bad_alloc();
+    pcre2_set_heap_limit(impl_->unbounded, UINT32_MAX);  // KiB: 4 TiB, beyond any memory
 }
 
 Pattern::~Pattern() = default;
@@ -217,6 +212,8 @@ std::vector<Match> Pattern::find_all(std::string_view subject) const {
     std::vector<Match> all;
     std::size_t offset = 0;
     std::uint32_t options = 0;
+    // Bound: the offset grows at least every second pass (only an empty match may leave it where
+    // it was, and the next pass then may not match empty there): at most 2 * (size + 1) passes.
     while (offset <= subject.size()) {
         if (!run(*impl_, subject, offset, options, md.md)) break;
         Match m = to_match(*impl_, md.md);

@@ -68,9 +68,24 @@ TEST(Pattern, EmptyMatchesAdvance) {
     EXPECT_EQ(Pattern("x*").find_all("axxb").size(), 4u);  // "", "xx", "", ""
 }
 
+TEST(Pattern, JitSearchOutgrowingTheMachineStackGivesItsAnswer) {
+    // A group repeat that can give iterations back keeps JIT stack per iteration; 300,000 of
+    // them are far beyond the machine stack, so the search carries on in the interpreter.
+    const Pattern p(R"((?:(a)|b)*c)");
+    const std::string run(300'000, 'a');
+    const std::string s = "x" + run + "c";
+    const auto m = p.find(s);
+    ASSERT_TRUE(m.has_value());
+    EXPECT_EQ(m->groups[0], (tarsk::Span{1, s.size()}));
+    EXPECT_EQ(m->groups[1], (tarsk::Span{s.size() - 2, s.size() - 1}));
+    EXPECT_EQ(p.find_all(s).size(), 1u);
+    EXPECT_EQ(p.replace_all(s, "<$1>"), "x<a>");
+    EXPECT_FALSE(p.is_match(run));  // every start fails: an answer, not an error
+}
+
 TEST(Pattern, EngineFailureIsAnErrorNotNoMatch) {
-    // The interpreter keeps one backtracking frame per repetition of a capturing group, so a
-    // long enough subject exhausts its heap limit.
+    // A pattern built without JIT keeps a 1 GiB heap limit; the interpreter keeps one
+    // backtracking frame per repetition of a capturing group, so a long enough subject exceeds it.
     const Pattern p(R"((?:(a)|b)*c)", {}, false);
     const std::string s(8'000'000, 'a');
     EXPECT_THROW(p.is_match(s), tarsk::PatternError);
