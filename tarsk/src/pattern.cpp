@@ -3,6 +3,7 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace tarsk {
@@ -103,19 +104,49 @@ struct MatchData {
     MatchData& operator=(const MatchData&) = delete;
 };
 
+// A JIT stack of `size` bytes, reserved as address space and filled only as far as a search
+// goes, with a copy of `base` that hands it to the engine.
+struct JitStack {
+    pcre2_jit_stack* stack;
+    pcre2_match_context* context;
+    JitStack(const pcre2_match_context* base, std::size_t size)
+        : stack(pcre2_jit_stack_create(32 * 1024, size, nullptr)),
+          context(pcre2_match_context_copy(const_cast<pcre2_match_context*>(base))) {
+        if (context == nullptr) throw std::bad_alloc();
+        if (stack != nullptr) pcre2_jit_stack_assign(context, nullptr, stack);
+    }
+    ~JitStack() {
+        pcre2_match_context_free(context);
+        pcre2_jit_stack_free(stack);
+    }
+    JitStack(const JitStack&) = delete;
+    JitStack& operator=(const JitStack&) = delete;
+};
+
+// The JIT stack for a search the machine stack was too small for. A group repeat that can give
+// iterations back keeps a few words per iteration, two more per capture or alternative inside,
+// and an iteration takes at least one byte: 64 bytes per subject byte covers such a repeat with
+// a few captures or alternatives. It is address space only until a search uses it.
+std::size_t jit_stack_size(std::size_t subject_size) {
+    constexpr std::size_t PER_BYTE = 64, BASE = std::size_t{1} << 20;
+    return BASE + std::min(subject_size, (SIZE_MAX - BASE) / PER_BYTE) * PER_BYTE;
+}
+
 // Runs one match; true on a match, false on none; every other outcome raises.
 bool run(const Pattern::Impl& p, std::string_view subject, std::size_t offset, std::uint32_t options,
          pcre2_match_data* md) {
     const auto* s = reinterpret_cast<PCRE2_SPTR>(subject.data());
     options |= PCRE2_NO_UTF_CHECK;
+    // The JIT starts on the machine stack. None of the system's patterns needs more: their run
+    // forms repeat groups only possessively, so their stack does not grow with the subject.
     int rc = pcre2_match(p.code, s, subject.size(), offset, options, md, p.context);
     if (rc == PCRE2_ERROR_JIT_STACKLIMIT) {
-        // The JIT runs on the machine stack, a fixed block. None of the system's patterns needs
-        // more (their run forms repeat groups only possessively, so their stack does not grow
-        // with the subject), but a group repeat that can give iterations back keeps state per
-        // iteration, which outgrows any fixed block on a long enough subject. The interpreter
-        // keeps that state in heap frames, as many as the pattern and the subject's length call
-        // for, with no limit but memory itself; running out of it raises bad_alloc.
+        JitStack big(p.context, jit_stack_size(subject.size()));
+        if (big.stack != nullptr) rc = pcre2_match(p.code, s, subject.size(), offset, options, md, big.context);
+    }
+    if (rc == PCRE2_ERROR_JIT_STACKLIMIT) {
+        // Still too small, or not to be had: the interpreter keeps the same state in heap
+        // frames, with no limit but memory itself (running out of it raises bad_alloc).
         rc = pcre2_match(p.code, s, subject.size(), offset, options | PCRE2_NO_JIT, md, p.unbounded);
     }
     if (rc >= 0) return true;
@@ -181,7 +212,9 @@ Pattern::Pattern(std::string_view text, std::string_view compiled, bool jit)
     impl_->context = pcre2_match_context_create(nullptr);
     if (impl_->context == nullptr) throw std::bad_alloc();
     // The engine the patterns are written for has no step limit; ours must not give up on
-    // long texts that a linear pattern handles, so only the most extreme cases raise.
+    // long texts that a linear pattern handles, so only the most extreme cases raise. The step
+    // count starts afresh at each start position, and the system's run forms take up to about four
+    // steps per byte in one attempt: only an attempt across a gigabyte could reach the limit.
     pcre2_set_match_limit(impl_->context, UINT32_MAX);
     pcre2_set_depth_limit(impl_->context, UINT32_MAX);
     // A pattern built without JIT serves the tests as a reference; it keeps a bound so that a
