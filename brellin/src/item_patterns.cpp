@@ -12,9 +12,18 @@ namespace brellin {
 //   run implies an earlier match, so such starts are never leftmost; in a dimension chain the
 //   same holds after "digit, blanks, x" and for a decimal part that no further decimal part
 //   follows, since the chain's first number parses through them the same way;
-// - (*SKIP:x) to the last "x" of a dimension chain when no unit follows it: every start before
-//   that "x" runs through the same chain to the same end (an inner number is followed by an
-//   "x", which no unit begins with), so it fails the same way; the last number is tried again.
+// - a dimension chain taken possessively: giving back a link leaves its blanks and "x" next,
+//   giving back part of a number leaves a digit, comma or point next, and no unit begins with
+//   any of these;
+// - (*SKIP) just after the last "x" of a dimension chain, reached when no unit follows it:
+//   every start before that "x" runs through the same chain to the same end (an inner number is
+//   followed by an "x", which no unit begins with), so it fails the same way; the last number
+//   is tried again.
+// The skip only works outside atomic groups and possessive repetitions (backtracking never
+// re-enters them, so it would never reach a (*SKIP) inside), so the last link stands on its own
+// after the repetition, which takes a link only when another one follows (a link matches
+// exactly when blanks, "x", blanks and a digit do). Nothing in the forms repeats a group that
+// can give back, so their stack use does not grow with the text.
 const std::array<PatternForm, 10> ITEM_PATTERN_FORMS = {{
     {"BOLD_RE", R"(\*{1,3}([^*]+)\*{1,3})", R"(\*{1,3}+([^*]++)\*{1,3}+)"},
     {"PRODUCT_PREFIX_RE", R"((?i)^\s*product\s*:\s*)", R"((?i)^\s*+product\s*+:\s*+)"},
@@ -36,7 +45,8 @@ const std::array<PatternForm, 10> ITEM_PATTERN_FORMS = {{
     {"DIMS_RE",
      R"((?i),?\s*(\d+(?:[.,]\d+)?(?:\s*[xX×]\s*\d+(?:[.,]\d+)?)*\s*(?:mm|cm|m\b|oz|kg\b|ml\b|l\b|kw\b|mw\b|kva\b|v\b|ah\b|w\b|khz\b|hz\b|mhz\b|rpm\b|psi\b|mpa\b|bar\b|inch(?:es)?\b)))",
      R"((?i)(?:,|(?<![,\s]|\d[xX×]|\d\s[xX×]|\d\s\s[xX×]|\d\s\s\s[xX×]|\d\s\s\s\s[xX×])(?=\s)|(?<![,\s\d]|\d[xX×]|\d\s[xX×]|\d\s\s[xX×]|\d\s\s\s[xX×]|\d\s\s\s\s[xX×])(?!(?<=\d[.,])\d++(?![.,]\d))(?=\d)))"
-     R"(\s*+(\d++(?:[.,]\d++)?+(?:\s*+[xX×](*MARK:x)\s*+\d++(?:[.,]\d++)?+)*(*SKIP:x)\s*+(?:mm|cm|m\b|oz|kg\b|ml\b|l\b|kw\b|mw\b|kva\b|v\b|ah\b|w\b|khz\b|hz\b|mhz\b|rpm\b|psi\b|mpa\b|bar\b|inch(?:es)?\b)))"},
+     R"(\s*+(\d++(?:[.,]\d++)?+(?:\s*+[xX×]\s*+\d++(?:[.,]\d++)?+(?=\s*+[xX×]\s*+\d))*+)"
+     R"((?:\s*+[xX×](*SKIP)\s*+\d++(?:[.,]\d++)?+)?\s*+(?:mm|cm|m\b|oz|kg\b|ml\b|l\b|kw\b|mw\b|kva\b|v\b|ah\b|w\b|khz\b|hz\b|mhz\b|rpm\b|psi\b|mpa\b|bar\b|inch(?:es)?\b)))"},
 }};
 
 namespace {

@@ -38,7 +38,7 @@ std::vector<std::string> pieces_for(std::string_view name) {
     if (name == "DIMS_RE")
         own = {"x", "X", "\u00D7", "mm", "cm", "m", "kg", "ml", "l", "kw", "kva", "v", "ah", "w", "hz", "khz",
                "mhz", "rpm", "psi", "mpa", "bar", "inch", "inches", "oz", "\u017F", "k", " x ", "x ", "  x", "1.5",
-               "1.5.", ".5"};
+               "1.5.", ".5", "1x", "2 x ", "3,5\u00D7", "4x5x"};  // links, so that long chains are common
     own.insert(own.end(), COMMON.begin(), COMMON.end());
     return own;
 }
@@ -101,6 +101,9 @@ TEST(ItemPatternForms, HandPickedNearMisses) {
         "1      x1      x1.2.3 mm", "1 x 2 x 3,4,5mm", "5,  3mm", "5 ,3mm", ",, 5 kg", "  spec:  spec: x", "spec: spec:",
         "target 5 target 6", "( target  : 5 usd/kg).", "@ 5,5/pc)", "(  ,  )( : )(:)( ,:)",
         "xuất  xứ   việt nam, x", "****a**b***", "*a", "qty: n/a  \u0301", "5 mx5 m", "2 20ft fcl",
+        // Chains whose last link is cut short, ends the text, or is followed by a unit or not.
+        "1x2x3x4x5", "1x2x3x4x5 mm", "1x2x3x4x", "1x2x3x  ", "1x2x3xmm", "1x2x3x,4mm", "1x2x3x 4.5.6 mm",
+        "1x2 x\u00A0x 3 mm", "1 x 2 x 3 x 4,5.6,7x8 cm", "1x2x3 x 4x", "1x2x3 xx4 mm", "1x2x3x4x5x6x7x8x9 kw",
     };
     for (const PatternForm& f : ITEM_PATTERN_FORMS) {
         const tarsk::Pattern quoted(f.text);

@@ -3,6 +3,7 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace tarsk {
@@ -80,10 +81,12 @@ std::string_view Match::str(std::string_view subject, std::size_t g) const {
 struct Pattern::Impl {
     pcre2_code* code = nullptr;
     pcre2_match_context* context = nullptr;
+    pcre2_match_context* unbounded = nullptr;  // `context` with the heap limit lifted
     std::uint32_t group_count = 0;
     bool jit = false;
 
     ~Impl() {
+        pcre2_match_context_free(unbounded);
         pcre2_match_context_free(context);
         pcre2_code_free(code);
     }
@@ -101,14 +104,16 @@ struct MatchData {
     MatchData& operator=(const MatchData&) = delete;
 };
 
+// A JIT stack of `size` bytes, reserved as address space and filled only as far as a search
+// goes, with a copy of `base` that hands it to the engine.
 struct JitStack {
     pcre2_jit_stack* stack;
     pcre2_match_context* context;
-    explicit JitStack(const pcre2_match_context* base)
-        : stack(pcre2_jit_stack_create(32 * 1024, 512 * 1024 * 1024, nullptr)),
+    JitStack(const pcre2_match_context* base, std::size_t size)
+        : stack(pcre2_jit_stack_create(32 * 1024, size, nullptr)),
           context(pcre2_match_context_copy(const_cast<pcre2_match_context*>(base))) {
-        if (stack == nullptr || context == nullptr) throw std::bad_alloc();
-        pcre2_jit_stack_assign(context, nullptr, stack);
+        if (context == nullptr) throw std::bad_alloc();
+        if (stack != nullptr) pcre2_jit_stack_assign(context, nullptr, stack);
     }
     ~JitStack() {
         pcre2_match_context_free(context);
@@ -118,19 +123,35 @@ struct JitStack {
     JitStack& operator=(const JitStack&) = delete;
 };
 
+// The JIT stack for a search the machine stack was too small for. A group repeat that can give
+// iterations back keeps a few words per iteration, two more per capture or alternative inside,
+// and an iteration takes at least one byte: 64 bytes per subject byte covers such a repeat with
+// a few captures or alternatives. It is address space only until a search uses it.
+std::size_t jit_stack_size(std::size_t subject_size) {
+    constexpr std::size_t PER_BYTE = 64, BASE = std::size_t{1} << 20;
+    return BASE + std::min(subject_size, (SIZE_MAX - BASE) / PER_BYTE) * PER_BYTE;
+}
+
 // Runs one match; true on a match, false on none; every other outcome raises.
 bool run(const Pattern::Impl& p, std::string_view subject, std::size_t offset, std::uint32_t options,
          pcre2_match_data* md) {
     const auto* s = reinterpret_cast<PCRE2_SPTR>(subject.data());
     options |= PCRE2_NO_UTF_CHECK;
+    // The JIT starts on the machine stack. None of the system's patterns needs more: their run
+    // forms repeat groups only possessively, so their stack does not grow with the subject.
     int rc = pcre2_match(p.code, s, subject.size(), offset, options, md, p.context);
     if (rc == PCRE2_ERROR_JIT_STACKLIMIT) {
-        // The machine-stack default was too small for this subject: retry on a large stack.
-        JitStack big(p.context);
-        rc = pcre2_match(p.code, s, subject.size(), offset, options, md, big.context);
+        JitStack big(p.context, jit_stack_size(subject.size()));
+        if (big.stack != nullptr) rc = pcre2_match(p.code, s, subject.size(), offset, options, md, big.context);
+    }
+    if (rc == PCRE2_ERROR_JIT_STACKLIMIT) {
+        // Still too small, or not to be had: the interpreter keeps the same state in heap
+        // frames, with no limit but memory itself (running out of it raises bad_alloc).
+        rc = pcre2_match(p.code, s, subject.size(), offset, options | PCRE2_NO_JIT, md, p.unbounded);
     }
     if (rc >= 0) return true;
     if (rc == PCRE2_ERROR_NOMATCH) return false;
+    if (rc == PCRE2_ERROR_NOMEMORY) throw std::bad_alloc();
     throw PatternError("pattern search failed: " + error_text(rc));
 }
 
@@ -191,10 +212,17 @@ Pattern::Pattern(std::string_view text, std::string_view compiled, bool jit)
     impl_->context = pcre2_match_context_create(nullptr);
     if (impl_->context == nullptr) throw std::bad_alloc();
     // The engine the patterns are written for has no step limit; ours must not give up on
-    // long texts that a linear pattern handles, so only the most extreme cases raise.
+    // long texts that a linear pattern handles, so only the most extreme cases raise. The step
+    // count starts afresh at each start position, and the system's run forms take up to about four
+    // steps per byte in one attempt: only an attempt across a gigabyte could reach the limit.
     pcre2_set_match_limit(impl_->context, UINT32_MAX);
     pcre2_set_depth_limit(impl_->context, UINT32_MAX);
+    // A pattern built without JIT serves the tests as a reference; it keeps a bound so that a
+    // runaway search fails instead of taking all memory. JIT searches fall back on `unbounded`.
     pcre2_set_heap_limit(impl_->context, 1024u * 1024);  // KiB: 1 GiB
+    impl_->unbounded = pcre2_match_context_copy(impl_->context);
+    if (impl_->unbounded == nullptr) throw std::bad_alloc();
+    pcre2_set_heap_limit(impl_->unbounded, UINT32_MAX);  // KiB: 4 TiB, beyond any memory
 }
 
 Pattern::~Pattern() = default;
@@ -217,6 +245,8 @@ std::vector<Match> Pattern::find_all(std::string_view subject) const {
     std::vector<Match> all;
     std::size_t offset = 0;
     std::uint32_t options = 0;
+    // Bound: the offset grows at least every second pass (only an empty match may leave it where
+    // it was, and the next pass then may not match empty there): at most 2 * (size + 1) passes.
     while (offset <= subject.size()) {
         if (!run(*impl_, subject, offset, options, md.md)) break;
         Match m = to_match(*impl_, md.md);

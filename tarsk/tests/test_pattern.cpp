@@ -68,9 +68,28 @@ TEST(Pattern, EmptyMatchesAdvance) {
     EXPECT_EQ(Pattern("x*").find_all("axxb").size(), 4u);  // "", "xx", "", ""
 }
 
+TEST(Pattern, JitSearchOutgrowingTheMachineStackGivesItsAnswer) {
+    // Group repeats that can give iterations back keep JIT stack per iteration; 200,000 of them
+    // are far beyond the machine stack. The first needs less stack per subject byte than the
+    // larger JIT stack tried next holds, the second (three alternatives per iteration) more, so
+    // its search ends in the interpreter.
+    for (const char* text : {R"((?:(a)|b)*c)", R"((?:(a)(?:x|y|)(?:x|y|)(?:x|y|)|b)*c)"}) {
+        const Pattern p(text);
+        const std::string run(200'000, 'a');
+        const std::string s = "x" + run + "c";
+        const auto m = p.find(s);
+        ASSERT_TRUE(m.has_value()) << text;
+        EXPECT_EQ(m->groups[0], (tarsk::Span{1, s.size()})) << text;
+        EXPECT_EQ(m->groups[1], (tarsk::Span{s.size() - 2, s.size() - 1})) << text;
+        EXPECT_EQ(p.find_all(s).size(), 1u) << text;
+        EXPECT_EQ(p.replace_all(s, "<$1>"), "x<a>") << text;
+        EXPECT_FALSE(p.is_match(run)) << text;  // every start fails: an answer, not an error
+    }
+}
+
 TEST(Pattern, EngineFailureIsAnErrorNotNoMatch) {
-    // The interpreter keeps one backtracking frame per repetition of a capturing group, so a
-    // long enough subject exhausts its heap limit.
+    // A pattern built without JIT keeps a 1 GiB heap limit; the interpreter keeps one
+    // backtracking frame per repetition of a capturing group, so a long enough subject exceeds it.
     const Pattern p(R"((?:(a)|b)*c)", {}, false);
     const std::string s(8'000'000, 'a');
     EXPECT_THROW(p.is_match(s), tarsk::PatternError);
