@@ -7,7 +7,9 @@
 #include "brellin/item_normalizer.hpp"
 #include "brellin/segmenter.hpp"
 #include "brellin/trade_terms.hpp"
+#include "tarsk/parser.hpp"
 #include "tarsk/query.hpp"
+#include "tarsk/tokenize.hpp"
 #include "tarsk/text.hpp"
 
 namespace brellin {
@@ -29,22 +31,56 @@ std::string replace_pairs(std::string_view text, char escape, char replacement) 
     return out;
 }
 
-RfqItem build_item(const std::string& item_text, std::uint64_t index, const TradeTerms& trade,
-                   SearchPhrases phrases) {
-    NormalizedItem normalized = normalize_item(item_text);
-    tarsk::ParseOutput parsed = tarsk::parse_query(normalized.text);
+// The fields every item takes from its normalised text and the document, whichever groups it keeps.
+RfqItem item_fields(NormalizedItem&& normalized, std::vector<tarsk::Group>&& groups, std::uint64_t index,
+                    const TradeTerms& trade) {
     RfqItem item;
-    if (phrases == SearchPhrases::Build) item.queries = build_queries(parsed.groups, normalized.dims);
-    item.group_text = item_group_text(parsed);
     item.qty = normalized.qty;
     item.price = normalized.price;
     item.dims = std::move(normalized.dims);
-    item.groups = std::move(parsed.groups);
+    item.groups = std::move(groups);
     item.uom = std::move(normalized.uom);
     item.currency = normalized.currency ? std::move(normalized.currency) : trade.currency;
     item.origin = std::move(normalized.origin);
     item.index = index;
     return item;
+}
+
+RfqItem build_item(const std::string& item_text, std::uint64_t index, const TradeTerms& trade,
+                   SearchPhrases phrases) {
+    NormalizedItem normalized = normalize_item(item_text);
+    tarsk::ParseOutput parsed = tarsk::parse_query(normalized.text);
+    std::vector<std::string> queries;
+    if (phrases == SearchPhrases::Build) queries = build_queries(parsed.groups, normalized.dims);
+    std::string group_text = item_group_text(parsed);
+    RfqItem item = item_fields(std::move(normalized), std::move(parsed.groups), index, trade);
+    item.queries = std::move(queries);
+    item.group_text = std::move(group_text);
+    return item;
+}
+
+// The groups as parse_query finds them, without its report or its copy of the text.
+RfqItem build_first_group_item(const std::string& item_text, std::uint64_t index, const TradeTerms& trade) {
+    NormalizedItem normalized = normalize_item(item_text);
+    std::vector<tarsk::Group> groups = tarsk::parse_tokens(tarsk::tokenize(normalized.text));
+    if (groups.size() > 1) groups.erase(groups.begin() + 1, groups.end());
+    return item_fields(std::move(normalized), std::move(groups), index, trade);
+}
+
+// The unescaped document, cut into line items, with its trade terms.
+struct Document {
+    std::string text;
+    Segments segments;
+    TradeTerms trade;
+};
+
+Document read_document(std::string_view text) {
+    if (!tarsk::is_valid_utf8(text)) throw std::invalid_argument("document text is not valid UTF-8");
+    Document document;
+    document.text = unescape_text(text);
+    document.segments = segment_document(document.text);
+    document.trade = extract_trade_terms(document.text);
+    return document;
 }
 
 }  // namespace
@@ -55,19 +91,29 @@ std::string unescape_text(std::string_view text) {
 }
 
 RfqResult parse_rfq_document(std::string_view text, SearchPhrases phrases) {
-    if (!tarsk::is_valid_utf8(text)) throw std::invalid_argument("document text is not valid UTF-8");
+    Document document = read_document(text);
     RfqResult result;
-    result.text = unescape_text(text);
-    const Segments segments = segment_document(result.text);
-    result.trade = extract_trade_terms(result.text);
-    result.items.reserve(segments.items.size());
+    result.items.reserve(document.segments.items.size());
     std::uint64_t index = 0;
     // The item texts are disjoint pieces of the document, so normalising and parsing each once
     // passes over every byte a fixed number of times in all.
-    for (const auto& item_text : segments.items)
-        result.items.push_back(build_item(item_text, ++index, result.trade, phrases));
-    result.report = render_rfq_text(result.items, result.trade);
+    for (const auto& item_text : document.segments.items)
+        result.items.push_back(build_item(item_text, ++index, document.trade, phrases));
+    result.report = render_rfq_text(result.items, document.trade);
+    result.text = std::move(document.text);
+    result.trade = std::move(document.trade);
     return result;
+}
+
+TradeTerms parse_rfq_items(std::string_view text, const std::function<void(RfqItem&&)>& take) {
+    Document document = read_document(text);
+    // tokenize expects the lexicon built, which parse_query does first thing, the empty text included.
+    tarsk::parse_query("");
+    std::uint64_t index = 0;
+    // As in parse_rfq_document: every byte of the document is in at most one item text.
+    for (const auto& item_text : document.segments.items)
+        take(build_first_group_item(item_text, ++index, document.trade));
+    return std::move(document.trade);
 }
 
 }  // namespace brellin

@@ -3,6 +3,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -13,16 +14,32 @@
 namespace morvane {
 namespace {
 
-// An instance: the interpreter's header followed by the record it owns.
+// What an instance holds of its record: a ParsedItem shares the record of the ParseResult it was
+// read from, the others own theirs.
+template <class Record>
+struct Held {
+    using type = Record;
+};
+template <>
+struct Held<ParsedItem> {
+    using type = std::shared_ptr<const ParsedItem>;
+};
+
+// An instance: the interpreter's header followed by what it holds of its record.
 template <class Record>
 struct Object {
     PyObject header;
-    Record record;
+    typename Held<Record>::type held;
 };
 
 template <class Record>
 const Record& record_of(PyObject* self) {
-    return reinterpret_cast<Object<Record>*>(self)->record;
+    const auto& held = reinterpret_cast<Object<Record>*>(self)->held;
+    if constexpr (std::is_same_v<Record, ParsedItem>) {
+        return *held;
+    } else {
+        return held;
+    }
 }
 
 const char* class_name(ClassId id) {
@@ -37,7 +54,7 @@ const char* class_name(ClassId id) {
 // ---- attributes ----
 
 using morvane::to_python;  // the field values, beside the items overload below
-PyObject* to_python(const std::vector<ParsedItem>& items);
+PyObject* to_python(const ItemList& items);
 
 template <class Record, auto Field>
 PyObject* get_field(PyObject* self, void* entry) {
@@ -45,13 +62,13 @@ PyObject* get_field(PyObject* self, void* entry) {
                    [&] { return to_python(record_of<Record>(self).*Field); });
 }
 
-// Every record is copied before the first object is made, so a failure part-way leaves nothing shared.
-PyObject* to_python(const std::vector<ParsedItem>& items) {
-    std::vector<ParsedItem> copies = items;
-    Owned list(PyList_New(static_cast<Py_ssize_t>(copies.size())));
+// Each object shares its record, which nothing changes, so a failure part-way leaves no record
+// half-read; the objects made so far go with the list.
+PyObject* to_python(const ItemList& items) {
+    Owned list(PyList_New(static_cast<Py_ssize_t>(items.size())));
     if (!list) api_call_failed();
-    for (std::size_t i = 0; i < copies.size(); ++i) {
-        PyObject* item = wrap_record(std::move(copies[i]));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        PyObject* item = wrap_record(std::shared_ptr<const ParsedItem>(items.shared(i)));
         if (item == nullptr) fail_with_pending_error("could not create a ParsedItem object: ");
         if (PyList_SetItem(list.get(), static_cast<Py_ssize_t>(i), item) != 0) api_call_failed();
     }
@@ -144,7 +161,7 @@ template <class Record>
 void deallocate(PyObject* self) {
     guarded_dealloc("deallocation", [&] {
         PyTypeObject* type = Py_TYPE(self);
-        std::destroy_at(&reinterpret_cast<Object<Record>*>(self)->record);
+        std::destroy_at(&reinterpret_cast<Object<Record>*>(self)->held);
         auto free_slot = reinterpret_cast<freefunc>(PyType_GetSlot(type, Py_tp_free));
         free_slot(self);
         // Heap types: every instance holds a reference to its class.
@@ -207,7 +224,7 @@ PyTypeObject* class_for_record(ClassId id) {
 }
 
 template <class Record>
-PyObject* wrap(ClassId id, Record&& record) {
+PyObject* wrap(ClassId id, typename Held<Record>::type&& record) {
     PyTypeObject* type = class_for_record(id);
     auto alloc = reinterpret_cast<allocfunc>(PyType_GetSlot(type, Py_tp_alloc));
     if (alloc == nullptr) alloc = PyType_GenericAlloc;
@@ -216,7 +233,7 @@ PyObject* wrap(ClassId id, Record&& record) {
         if (!PyErr_Occurred()) PyErr_SetString(PyExc_SystemError, "attempted to fetch exception but none was set");
         return nullptr;  // the record is destroyed by the caller's scope
     }
-    new (&reinterpret_cast<Object<Record>*>(self)->record) Record(std::move(record));
+    new (&reinterpret_cast<Object<Record>*>(self)->held) typename Held<Record>::type(std::move(record));
     return self;
 }
 
@@ -249,8 +266,12 @@ PyObject* get_class(ClassId id) {
     return cell;
 }
 
-PyObject* wrap_record(ParsedItem&& record) { return wrap(ClassId::ParsedItem, std::move(record)); }
-PyObject* wrap_record(brellin::TradeTerms&& record) { return wrap(ClassId::TradeTerms, std::move(record)); }
-PyObject* wrap_record(ParseResult&& record) { return wrap(ClassId::ParseResult, std::move(record)); }
+PyObject* wrap_record(std::shared_ptr<const ParsedItem> record) {
+    return wrap<ParsedItem>(ClassId::ParsedItem, std::move(record));
+}
+PyObject* wrap_record(brellin::TradeTerms&& record) {
+    return wrap<brellin::TradeTerms>(ClassId::TradeTerms, std::move(record));
+}
+PyObject* wrap_record(ParseResult&& record) { return wrap<ParseResult>(ClassId::ParseResult, std::move(record)); }
 
 }  // namespace morvane

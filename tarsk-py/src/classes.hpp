@@ -3,6 +3,8 @@
 
 #include <Python.h>
 
+#include <memory>
+
 #include <brellin/records.hpp>
 
 #include "records.hpp"
@@ -18,7 +20,7 @@ PyObject* get_class(ClassId id);
 
 // A new object of the record's class owning the record. Null with the interpreter's error pending
 // when the object cannot be allocated; throws InternalFailure when the class cannot be had at all.
-PyObject* wrap_record(ParsedItem&& record);
+PyObject* wrap_record(std::shared_ptr<const ParsedItem> record);
 PyObject* wrap_record(brellin::TradeTerms&& record);
 PyObject* wrap_record(ParseResult&& record);
 

@@ -1,5 +1,7 @@
 #include "convert.hpp"
 
+#include <utility>
+
 namespace morvane {
 namespace {
 
@@ -40,17 +42,29 @@ ParsedItem item_from_group(const tarsk::Group& group, std::uint64_t index) {
     return item;
 }
 
-ParsedItem item_from_rfq_item(const brellin::RfqItem& rfq) {
+ParsedItem item_from_rfq_item(brellin::RfqItem&& rfq) {
     ParsedItem item;
     // Only the first group reaches Python; quantity and unit are the normaliser's, not the group's.
-    if (!rfq.groups.empty()) copy_group_fields(rfq.groups.front(), item);
+    if (!rfq.groups.empty()) {
+        tarsk::Group& group = rfq.groups.front();
+        // One chunk is its own text: join_chunks writes a connector only between two.
+        item.chunks = group.chunks.size() == 1 ? std::move(group.chunks.front().text) : join_chunks(group.chunks);
+        item.qty_max = group.qty_max;
+        item.colors = std::move(group.colors);
+        item.sizes = std::move(group.sizes);
+        item.materials = std::move(group.materials);
+        item.genders = std::move(group.genders);
+        item.specs = std::move(group.specs);
+        item.standards = std::move(group.standards);
+        item.ambiguous = std::move(group.ambiguous);
+    }
     item.index = rfq.index;
     item.qty = rfq.qty;
-    item.uom = rfq.uom;
+    item.uom = std::move(rfq.uom);
     item.price = rfq.price;
-    item.currency = rfq.currency;
-    item.origin = rfq.origin;
-    item.dims = rfq.dims;
+    item.currency = std::move(rfq.currency);
+    item.origin = std::move(rfq.origin);
+    item.dims = std::move(rfq.dims);
     return item;
 }
 
@@ -61,16 +75,16 @@ ParseResult result_from_query(const tarsk::ParseOutput& output) {
     return result;
 }
 
-ParseResult result_from_rfq(const brellin::RfqResult& document) {
+ParseResult result_from_rfq(std::string_view text) {
     ParseResult result;
-    result.items.reserve(document.items.size());
-    for (const auto& item : document.items) result.items.push_back(item_from_rfq_item(item));
+    brellin::TradeTerms trade = brellin::parse_rfq_items(
+        text, [&](brellin::RfqItem&& item) { result.items.push_back(item_from_rfq_item(std::move(item))); });
     result.is_rfq = true;
-    result.trade_currency = document.trade.currency;
-    result.trade_incoterm = document.trade.incoterm;
-    result.trade_destination = document.trade.destination;
-    result.trade_lead_time = document.trade.lead_time;
-    result.trade_payment = document.trade.payment;
+    result.trade_currency = std::move(trade.currency);
+    result.trade_incoterm = std::move(trade.incoterm);
+    result.trade_destination = std::move(trade.destination);
+    result.trade_lead_time = std::move(trade.lead_time);
+    result.trade_payment = std::move(trade.payment);
     return result;
 }
 

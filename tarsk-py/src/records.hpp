@@ -1,9 +1,12 @@
 // The records that the module's Python objects own. Fields in the order of the classes' attributes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace morvane {
@@ -27,9 +30,24 @@ struct ParsedItem {
     std::vector<std::string> dims;
 };
 
+// The items of a ParseResult. Each record is made once and then shared, read-only, with the
+// ParsedItem objects that reading `items` makes: no record changes after parse returns, so the
+// sharing cannot be seen, and a read copies no record.
+class ItemList {
+public:
+    void reserve(std::size_t count) { records_.reserve(count); }
+    void push_back(ParsedItem&& item) { records_.push_back(std::make_shared<const ParsedItem>(std::move(item))); }
+    std::size_t size() const { return records_.size(); }
+    const std::shared_ptr<const ParsedItem>& shared(std::size_t i) const { return records_[i]; }
+    const ParsedItem& operator[](std::size_t i) const { return *records_[i]; }
+
+private:
+    std::vector<std::shared_ptr<const ParsedItem>> records_;
+};
+
 struct ParseResult {
     // Plain records: a ParseResult object holds no other Python object.
-    std::vector<ParsedItem> items;
+    ItemList items;
     bool is_rfq = false;
     std::optional<std::string> trade_currency;
     std::optional<std::string> trade_incoterm;

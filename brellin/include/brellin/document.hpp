@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,12 @@ enum class SearchPhrases { Build, Skip };
 
 // The RFQ pipeline's entry. Throws std::invalid_argument when the text is not valid UTF-8.
 RfqResult parse_rfq_document(std::string_view text, SearchPhrases phrases = SearchPhrases::Build);
+
+// The items of parse_rfq_document as a caller that reads only each item's first group needs them
+// (the Python module): each RfqItem holds at most its first group, and no group_text or queries;
+// no document text is rendered. Every item goes to `take` as soon as it is built, in document
+// order, so that the caller can turn it into its own record before the next one is made.
+// Returns the trade terms. Throws as parse_rfq_document.
+TradeTerms parse_rfq_items(std::string_view text, const std::function<void(RfqItem&&)>& take);
 
 }  // namespace brellin
