@@ -24,7 +24,7 @@ public:
     static constexpr Index NIL = std::numeric_limits<Index>::max();
 
     explicit LinkedText(std::string_view working)
-        : working_(working), lowered_(tarsk::to_lower(working)), cut_w_(working.size(), false) {
+        : working_(working), lowered_(lower_copy(working)), cut_w_(working.size(), false) {
         map_uneven();
         const std::size_t n = lowered_.size();
         next_.assign(n, NIL);

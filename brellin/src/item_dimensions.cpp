@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "dimension_copies.hpp"
+#include "item_prechecks.hpp"
 #include "item_steps.hpp"
 
 namespace brellin {
@@ -204,6 +205,8 @@ private:
 }  // namespace
 
 void take_dimensions(std::string& working, std::vector<std::string>& dims) {
+    // Every phrase has a digit; skipping here spares the scan's arrays, each as long as the item.
+    if (!may_hold_digit(working)) return;
     // 32-bit positions unless the lower-cased text could reach the largest one.
     if (working.size() < std::numeric_limits<std::uint32_t>::max() / 2) {
         working = DimensionScan<std::uint32_t>(working, dims).run();

@@ -1,5 +1,6 @@
 #include "brellin/item_normalizer.hpp"
 
+#include "item_prechecks.hpp"
 #include "item_steps.hpp"
 #include "tarsk/number.hpp"
 #include "tarsk/text.hpp"
@@ -31,9 +32,9 @@ std::string dissolve_commas(std::string_view working) {
 // steps). The working text never grows: every replacement is shorter than what it replaces.
 NormalizedItem normalize_item(std::string_view text) {
     NormalizedItem item;
-    std::string working = clean_item(text);
-    take_target_price(working, item);
-    take_quantity(working, item);
+    std::string working = may_need_cleaning(text) ? clean_item(text) : trimmed_item(text);
+    if (may_hold_digit(working)) take_target_price(working, item);
+    if (may_hold_digit(working)) take_quantity(working, item);
     take_origin(working, item);
     working = EMPTY_PARENS_RE().replace_all(working, "");
     take_dimensions(working, item.dims);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "brellin/item_normalizer.hpp"
+#include "item_prechecks.hpp"
 #include "item_steps.hpp"
 #include "item_tables.hpp"
 #include "lower_case.hpp"
@@ -148,7 +149,8 @@ bool english_country(std::string& working, std::string_view lowered, NormalizedI
 // One lower-cased copy shared by the three strategies, at most one pattern search and three trie
 // passes over it, and at most one cut: the first strategy that applies returns.
 void take_origin(std::string& working, NormalizedItem& item) {
-    const std::string lowered = tarsk::to_lower(working);
+    if (!may_name_origin(working)) return;
+    const std::string lowered = lower_copy(working);
     if (origin_phrase(working, lowered, item)) return;
     if (parenthesised_country(working, lowered, item)) return;
     english_country(working, lowered, item);

@@ -3,6 +3,7 @@
 #include "brellin/item_normalizer.hpp"
 #include "item_steps.hpp"
 #include "item_tables.hpp"
+#include "lower_case.hpp"
 #include "occurrence.hpp"
 #include "tarsk/number.hpp"
 #include "tarsk/text.hpp"
@@ -23,7 +24,7 @@ std::string english_unit(std::string_view vietnamese) {
 // One lower-cased copy; at most two left-to-right searches of it (English, then Vietnamese); one
 // backward search for the phrase that stops at the match at the latest; one cut_span walk.
 void take_quantity(std::string& working, NormalizedItem& item) {
-    const std::string lowered = tarsk::to_lower(working);
+    const std::string lowered = lower_copy(working);
     auto matches = QTY_EN_RE().find_all(lowered);
     const bool english = !matches.empty();
     if (!english) matches = QTY_VI_RE().find_all(lowered);

@@ -8,6 +8,16 @@
 
 namespace brellin {
 
+std::string lower_copy(std::string_view text) {
+    std::string out(text);
+    // Each byte is looked at once; the first one beyond ASCII hands the whole text to ICU.
+    for (char& c : out) {
+        if (static_cast<unsigned char>(c) >= 0x80) return tarsk::to_lower(text);
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
 std::size_t LowerLengths::at(std::string_view s, std::size_t pos, std::size_t& len) {
     const char32_t c = tarsk::decode_utf8(s, pos, len);
     if (c < 0x80) return 1;

@@ -2,10 +2,15 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 
 namespace brellin {
+
+// tarsk::to_lower, without the case-mapping service for ASCII text, whose full lower-case form
+// is its A-Z mapped to a-z (no ASCII letter has a longer or context-dependent form).
+std::string lower_copy(std::string_view text);
 
 // Byte length of each character's own full lower-case form, looked up once per code point.
 class LowerLengths {

@@ -1,0 +1,59 @@
+#include "item_prechecks.hpp"
+
+#include <algorithm>
+#include <array>
+
+#include "tarsk/text.hpp"
+
+namespace brellin {
+
+namespace {
+
+bool is_ascii(std::string_view text) {
+    // Each byte once.
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Whether `word` (lower case) starts at `at`, in any ASCII case.
+bool folded_at(std::string_view text, std::size_t at, std::string_view word) {
+    if (text.size() - at < word.size()) return false;
+    // At most the word's length in bytes.
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (ascii_lower(text[at + i]) != word[i]) return false;
+    return true;
+}
+
+}  // namespace
+
+bool may_hold_digit(std::string_view text) {
+    // Each byte once.
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        return (c >= '0' && c <= '9') || static_cast<unsigned char>(c) >= 0x80;
+    });
+}
+
+bool may_need_cleaning(std::string_view text) {
+    constexpr std::array<std::string_view, 3> words = {"product", "pec", "qty"};
+    // From each position at most 13 bytes are compared (the three words' lengths).
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '*') return true;
+        for (const std::string_view word : words)
+            if (folded_at(text, at, word)) return true;
+    }
+    return false;
+}
+
+std::string trimmed_item(std::string_view text) {
+    std::string_view w = tarsk::trim(text);
+    // Each trailing point is looked at and dropped once.
+    while (!w.empty() && w.back() == '.') w.remove_suffix(1);
+    return std::string(w);
+}
+
+bool may_name_origin(std::string_view text) {
+    return !is_ascii(text) || text.find_first_of("(,") != std::string_view::npos;
+}
+
+}  // namespace brellin

@@ -1,0 +1,126 @@
+// The normaliser's pre-checks: where one says a step can find nothing, running the step anyway
+// changes nothing; and lower_copy is tarsk::to_lower.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "brellin/item_normalizer.hpp"
+#include "item_prechecks.hpp"
+#include "item_steps.hpp"
+#include "lower_case.hpp"
+#include "tarsk/text.hpp"
+
+namespace {
+
+struct Answers {
+    const char* text;
+    bool cleaning, digit, origin;
+};
+
+// The borders: case partners beyond ASCII, digits beyond ASCII, each origin form's first mark.
+const Answers ANSWERS[] = {
+    {"", false, false, false},
+    {"plain cotton shirts", false, false, false},
+    {"  padded text...  ", false, false, false},
+    {"a*b", true, false, false},
+    {"pRoDuCt: gloves", true, false, false},
+    {"SPEC: x", true, false, false},
+    {"\xC5\xBF" "pec: x", true, true, true},  // long s, which (?i) matches as s
+    {"QTY: n/a", true, false, false},
+    {"x 5", false, true, false},
+    {"x \xEF\xBC\x95", false, true, true},  // fullwidth five
+    {"\xE2\x84\xAA" "elvin", false, true, true},  // Kelvin sign
+    {"a, b", false, false, true},
+    {"a (b)", false, false, true},
+    {"XU\xE1\xBA\xA4T X\xE1\xBB\xA8 vi\xE1\xBB\x87t", false, true, true},
+};
+
+TEST(ItemPrechecks, Answers) {
+    for (const auto& a : ANSWERS) {
+        EXPECT_EQ(brellin::may_need_cleaning(a.text), a.cleaning) << a.text;
+        EXPECT_EQ(brellin::may_hold_digit(a.text), a.digit) << a.text;
+        EXPECT_EQ(brellin::may_name_origin(a.text), a.origin) << a.text;
+    }
+}
+
+const char* const PIECES[] = {
+    "shirt", "Shirt", "PCS", "pcs", "5", "1,200", "3.5", "kg", "mm", "x", "X", "20", "cm", "target", "usd",
+    "@", "product", "Product:", "spec", "Spec:", "qty", "Qty:", "n/a", "*", "**bold**", ".", "..", ",", "(",
+    ")", "( , )", "china", "China", "vietnam", "korea", "xu\xE1\xBA\xA5t x\xE1\xBB\xA9", "vi\xE1\xBB\x87t nam",
+    "tq", "c\xC3\xA1i", "\xE2\x84\xAA", "\xC5\xBF", "\xC4\xB0", "\xEF\xBC\x95", "  ", "\t", ":", "/",
+};
+
+std::string generated_item(std::mt19937& rng) {
+    std::string text;
+    const std::size_t pieces = rng() % 7;
+    for (std::size_t p = 0; p < pieces; ++p) {
+        if (rng() % 3 != 0) text += ' ';
+        text += PIECES[rng() % std::size(PIECES)];
+    }
+    return text;
+}
+
+struct Outcome {
+    std::string working;
+    brellin::NormalizedItem item;
+};
+
+bool same(const Outcome& a, const Outcome& b) {
+    return a.working == b.working && a.item.qty == b.item.qty && a.item.price == b.item.price &&
+           a.item.dims == b.item.dims && a.item.uom == b.item.uom && a.item.currency == b.item.currency &&
+           a.item.origin == b.item.origin;
+}
+
+template <class Step>
+Outcome after(const std::string& working, Step step) {
+    Outcome out{working, {}};
+    step(out.working, out.item);
+    return out;
+}
+
+TEST(ItemPrechecks, ASkippedStepWouldHaveChangedNothing) {
+    std::mt19937 rng(7);
+    int skipped_cleaning = 0, skipped_digit = 0, skipped_origin = 0;
+    for (int n = 0; n < 5000; ++n) {
+        const std::string text = generated_item(rng);
+        SCOPED_TRACE(text);
+        if (!brellin::may_need_cleaning(text)) {
+            ++skipped_cleaning;
+            EXPECT_EQ(brellin::clean_item(text), brellin::trimmed_item(text));
+        }
+        const Outcome unchanged{text, {}};
+        if (!brellin::may_hold_digit(text)) {
+            ++skipped_digit;
+            EXPECT_TRUE(same(after(text, brellin::take_target_price), unchanged));
+            EXPECT_TRUE(same(after(text, brellin::take_quantity), unchanged));
+            EXPECT_TRUE(same(after(text, [](std::string& w, brellin::NormalizedItem& i) {
+                                 brellin::take_dimensions_plain(w, i.dims);
+                             }),
+                             unchanged));
+        }
+        if (!brellin::may_name_origin(text)) {
+            ++skipped_origin;
+            // take_origin skips on its own, so the strategies are run through a text that only
+            // differs by a character none of them reads.
+            const Outcome ran = after(text + "\xC3\xA9", brellin::take_origin);
+            EXPECT_EQ(ran.working, text + "\xC3\xA9");
+            EXPECT_FALSE(ran.item.origin);
+        }
+    }
+    // Each check said "no" often enough for the comparisons to mean something.
+    EXPECT_GT(skipped_cleaning, 500);
+    EXPECT_GT(skipped_digit, 500);
+    EXPECT_GT(skipped_origin, 500);
+}
+
+TEST(LowerCopy, IsTheFullLowerCaseMapping) {
+    const char* const texts[] = {
+        "", "ABC xyz 123 !@#[`{", "\x7F\x01", "Mixed CASE", "\xC4\xB0stanbul", "\xCE\xA3\xCE\x91\xCE\xA3 X",
+        "\xE2\x84\xAA" "ELVIN", "\xC3\x81O THUN", "ASCII then \xC3\x89",
+    };
+    for (const char* text : texts) EXPECT_EQ(brellin::lower_copy(text), tarsk::to_lower(text)) << text;
+}
+
+}  // namespace
