@@ -187,9 +187,9 @@ void expand(std::string& out, std::string_view subject, const Match& m, std::str
 
 }  // namespace
 
-Pattern::Pattern(std::string_view text, std::string_view compiled, bool jit)
-    : text_(text), compiled_(compiled), impl_(std::make_unique<Impl>()) {
-    const std::string source = translate_pattern(compiled.empty() ? text : compiled);
+Pattern::Pattern(std::string_view written, std::string_view run, bool jit)
+    : written_(written), run_(run), impl_(std::make_unique<Impl>()) {
+    const std::string source = translate_pattern(run.empty() ? written : run);
     pcre2_compile_context* cc = pcre2_compile_context_create(nullptr);
     if (cc == nullptr) throw std::bad_alloc();
     pcre2_set_newline(cc, PCRE2_NEWLINE_LF);
@@ -201,7 +201,7 @@ Pattern::Pattern(std::string_view text, std::string_view compiled, bool jit)
     pcre2_compile_context_free(cc);
     if (impl_->code == nullptr) {
         throw PatternError("pattern does not compile at " + std::to_string(err_offset) + ": " +
-                           error_text(err) + ": " + std::string(text));
+                           error_text(err) + ": " + std::string(written));
     }
     pcre2_pattern_info(impl_->code, PCRE2_INFO_CAPTURECOUNT, &impl_->group_count);
     if (jit) {
