@@ -12,12 +12,14 @@ namespace brellin {
 const std::array<PatternForm, 21> PATTERN_FORMS = {{
     {"RFQ_DETECT_RE",
      R"((?mi)^\s*\d+[.)]\s|^\s*[-•*·]\s|\btarget\s+\d|\b(?:payment\s+terms?|lead[\s-]?time)\b)",
-     R"((?mi)\btarget\s+\d|\b(?:payment\s+terms?|lead[\s-]?time)\b|^\s*+(*SKIP)(?:\d+[.)]|[-•*·])\s)",
-     "The list-marker alternatives go last and take their leading blank run once, possessively "
-     "(the marker after it is never white space), then (*SKIP) past it: every line start inside "
-     "one blank run ends at the same place and fails the same way. No two alternatives can match "
-     "at one position (they begin with white space, a digit or a bullet; t; p or l), so their "
-     "order changes no match."},
+     R"((?mi)(?=[tpl])(?<!\w)(?:target\s+\d|(?:payment\s+terms?|lead[\s-]?time)(?!\w))|^\s*+(*SKIP)(?:\d+[.)]|[-•*·])\s)",
+     "The keyword alternatives first, behind a look at their first letters: a \\b before a word "
+     "character is the same as no word character before it, and after one the same as none after "
+     "it; written so, the engine looks at the literal letters first. The list-marker alternatives "
+     "last, each taking its leading blank run once, possessively (the marker after it is never "
+     "white space), then (*SKIP) past it: every line start inside one blank run ends at the same "
+     "place and fails the same way. No two alternatives can match at one position (they begin with"
+     " t, p or l; white space, a digit or a bullet), so their order changes no match."},
     {"NUMBERED_ITEM_RE",
      R"((?m)^\s*\d+[.)]\s+)",
      R"((?m)^\s*+(*SKIP)\d+[.)]\s+)",
@@ -31,28 +33,38 @@ const std::array<PatternForm, 21> PATTERN_FORMS = {{
      "As NUMBERED_ITEM_RE: the blank run possessively, then (*SKIP) past it."},
     {"ITEM_LINE_RE",
      R"((?i)^\s*\d|\b(?:pcs|pieces?|sets?|kg|tons?|rolls?|sheets?|drums?|pallets?|cartons?|reels?|boxes?|meters?|litres?|liters?|fcl)\b)",
-     {},
-     ""},
+     R"((?i)^\s*\d|(?=[pskrdcbmlft])(?<!\w)(?:pcs|pieces?|sets?|kg|tons?|rolls?|sheets?|drums?|pallets?|cartons?|reels?|boxes?|meters?|litres?|liters?|fcl)(?!\w))",
+     "A \\b before a word character is the same as no word character before it, and after one the "
+     "same as none after it; written so, the engine looks at the literal letters first, behind a "
+     "look at the unit words' first letters."},
     {"TRADE_HEADER_RE",
      R"((?i)^\s*(?:lead[\s-]?time|payment\s+terms?|incoterms?|delivery\s+(?:time|terms?)|shipping\s+(?:time|terms?)|port\s+of\s+(?:loading|discharge)))",
      {},
      ""},
     {"CURRENCY_RE",
      R"(\b(USD|EUR|GBP|CNY|JPY|KRW|VND|SGD|AUD|CAD)\b)",
-     {},
-     ""},
+     R"((?<!\w)(USD|EUR|GBP|CNY|JPY|KRW|VND|SGD|AUD|CAD)(?!\w))",
+     "A \\b before a word character is the same as no word character before it, and after one the "
+     "same as none after it; written so, the engine looks at the literal letters first (a start "
+     "bitmap of the codes' first letters)."},
     {"INCOTERM_PLACE_RE",
      R"(\b(EXW|FCA|FAS|FOB|CFR|CIF|CPT|CIP|DAP|DPU|DDP)\s+([A-Z][a-zA-Z]+(?:\s+[A-Z][a-zA-Z]+)?))",
-     {},
-     ""},
+     R"((?<!\w)(EXW|FCA|FAS|FOB|CFR|CIF|CPT|CIP|DAP|DPU|DDP)\s+([A-Z][a-zA-Z]+(?:\s+[A-Z][a-zA-Z]+)?))",
+     "A \\b before a word character is the same as no word character before it, and after one the "
+     "same as none after it; written so, the engine looks at the literal letters first (a start "
+     "bitmap of the terms' first letters)."},
     {"INCOTERM_RE",
      R"(\b(EXW|FCA|FAS|FOB|CFR|CIF|CPT|CIP|DAP|DPU|DDP)\b)",
-     {},
-     ""},
+     R"((?<!\w)(EXW|FCA|FAS|FOB|CFR|CIF|CPT|CIP|DAP|DPU|DDP)(?!\w))",
+     "A \\b before a word character is the same as no word character before it, and after one the "
+     "same as none after it; written so, the engine looks at the literal letters first (a start "
+     "bitmap of the terms' first letters)."},
     {"DESTINATION_RE",
      R"((?i)\b(?:to|for|deliver(?:y)? to|destination)\s+([A-Z][a-zA-Z\s]{2,30})(?:[,.]|$))",
-     {},
-     ""},
+     R"((?i)(?<!\w)(?:to|for|deliver(?:y)? to|destination)\s+([A-Z][a-zA-Z\s]{2,30})(?:[,.]|$))",
+     "A \\b before a word character is the same as no word character before it, and after one the "
+     "same as none after it; written so, the engine looks at the literal letters first (a start "
+     "bitmap of t, f and d in both cases)."},
     {"LEAD_TIME_RE",
      R"((?i)lead[\s-]?time[:\s]+([^.\n]+))",
      {},
@@ -73,35 +85,42 @@ const std::array<PatternForm, 21> PATTERN_FORMS = {{
      "white space."},
     {"SPEC_LABEL_RE",
      R"((?i),?\s*spec\s*:\s*)",
-     R"((?i),?+\s*+(*SKIP)spec\s*+:\s*+)",
+     R"((?i)(?=[,\ss]),?+\s*+(*SKIP)spec\s*+:\s*+)",
      "Possessive comma and blank runs, then (*SKIP): every start inside the run reaches the same "
      "keyword test and fails the same way; the blank runs after the keyword give back nothing "
-     "anything after them could take."},
+     "anything after them could take. A first look at the one character every match starts with is"
+     " added in front; it changes no match and spares the other tests at every other place."},
     {"QTY_NA_RE",
      R"((?i),?\s*qty\s*:\s*(?:n/a|nil|tbd|na)(?:\s+\w+)?)",
-     R"((?i),?+\s*+(*SKIP)qty\s*+:\s*+(?:n/a|nil|tbd|na)(?:\s++\w++)?+)",
+     R"((?i)(?=[,\sq]),?+\s*+(*SKIP)qty\s*+:\s*+(?:n/a|nil|tbd|na)(?:\s++\w++)?+)",
      "As SPEC_LABEL_RE: (*SKIP) after the possessive lead, possessive blank runs; the optional "
      "word is taken whole or not at all, which the pattern as written also does (a shorter word "
-     "would still match, and the longest comes first)."},
+     "would still match, and the longest comes first). A first look at the one character every "
+     "match starts with is added in front; it changes no match and spares the other tests at every"
+     " other place."},
     {"TARGET_PRICE_RE",
      R"((?i)[,(]?\s*(?:target\s*[:=]?\s*|giá\s+mục\s+tiêu\s*|@\s*)(\d+(?:[.,]\d+)?)\s*(USD|EUR|GBP|CNY|JPY|VND|SGD)?\s*(?:/[^\s,).]+)?\s*[.)]?)",
-     R"((?i)[,(]?+\s*+(*SKIP)(?:target\s*+[:=]?+\s*+|giá\s++mục\s++tiêu\s*+|@\s*+)(\d++(?:[.,]\d++)?+)\s*+(USD|EUR|GBP|CNY|JPY|VND|SGD)?+\s*+(?:/[^\s,).]++)?+\s*+[.)]?+)",
+     R"((?i)(?=[,(\s@tg])[,(]?+\s*+(*SKIP)(?:target\s*+[:=]?+\s*+|giá\s++mục\s++tiêu\s*+|@\s*+)(\d++(?:[.,]\d++)?+)\s*+(USD|EUR|GBP|CNY|JPY|VND|SGD)?+\s*+(?:/[^\s,).]++)?+\s*+[.)]?+)",
      "As SPEC_LABEL_RE: (*SKIP) after the possessive lead; each later part is possessive because "
      "what follows it can never start with what it would give back (digits before a separator or "
-     "blank, letters of a code before blank or slash)."},
+     "blank, letters of a code before blank or slash). A first look at the one character every "
+     "match starts with is added in front; it changes no match and spares the other tests at every"
+     " other place."},
     {"QTY_EN_RE",
      R"((?i),?\s*(\d+(?:[.,]\d+)?)\s*(tons?|kg|kilograms?|pcs|pieces?|sets?|cartons?|drums?|reels?|pallets?|meters?|yards?|liters?|litres?|box|boxes|hundreds?|thousands?|rolls?|sheets?|20ft\s*fcl|fcl)\b\.?)",
-     R"((?i)(?:,|(?<![,\s])(?=\s)|(?<![,\s\d])(?=\d))\s*+(\d+(?:[.,]\d+)?)\s*(tons?|kg|kilograms?|pcs|pieces?|sets?|cartons?|drums?|reels?|pallets?|meters?|yards?|liters?|litres?|box|boxes|hundreds?|thousands?|rolls?|sheets?|20ft\s*fcl|fcl)\b\.?)",
+     R"((?i)(?=[,\s\d])(?:,|(?<![,\s])(?=\s)|(?<![,\s\d])(?=\d))\s*+(\d+(?:[.,]\d+)?)\s*(tons?|kg|kilograms?|pcs|pieces?|sets?|cartons?|drums?|reels?|pallets?|meters?|yards?|liters?|litres?|box|boxes|hundreds?|thousands?|rolls?|sheets?|20ft\s*fcl|fcl)\b\.?)",
      "Lookbehind starts: a match starting just after a comma, blank or digit of the same run "
      "implies an earlier match from the run's start, so such starts are never leftmost. Equal for "
      "searches from the start, from a previous match's end, or from a position whose previous "
      "character is not a comma, point, blank, digit or x. The number stays backtracking: 120ft fcl"
-     " reads as 1 and 20ft fcl."},
+     " reads as 1 and 20ft fcl. A first look at the one character every match starts with is added"
+     " in front; it changes no match and spares the other tests at every other place."},
     {"QTY_VI_RE",
      R"(,?\s*(\d+(?:[.,]\d+)?)\s*(cái|bộ|tấn|thùng|bó|hộp|tấm|cuộn|kiện))",
-     R"((?:,|(?<![,\s])(?=\s)|(?<![,\s\d])(?=\d))\s*+(\d++(?:[.,]\d++)?+)\s*+(cái|bộ|tấn|thùng|bó|hộp|tấm|cuộn|kiện))",
+     R"((?=[,\s\d])(?:,|(?<![,\s])(?=\s)|(?<![,\s\d])(?=\d))\s*+(\d++(?:[.,]\d++)?+)\s*+(cái|bộ|tấn|thùng|bó|hộp|tấm|cuộn|kiện))",
      "As QTY_EN_RE's starts, with possessive number and blanks (no unit word begins with a digit, "
-     "separator or blank)."},
+     "separator or blank). A first look at the one character every match starts with is added in "
+     "front; it changes no match and spares the other tests at every other place."},
     {"ORIGIN_VI_RE",
      R"(xuất\s+xứ\s+([^\s,;:.()0-9][^,;:.()0-9]*))",
      R"(xuất\s++xứ\s++([^\s,;:.()0-9][^,;:.()0-9]*+))",

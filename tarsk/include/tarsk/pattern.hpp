@@ -62,6 +62,9 @@ public:
     struct Impl;  // engine state, defined in pattern.cpp
 
 private:
+    friend struct PatternStats& pattern_stats(const Pattern&);
+    friend struct StartInfo start_info(const Pattern&);
+
     std::string written_;
     std::string run_;
     std::unique_ptr<Impl> impl_;
