@@ -1,5 +1,6 @@
 #include "brellin/document.hpp"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -22,14 +23,19 @@ namespace {
 std::string replace_escapes(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    // Each byte is looked at once (the one after a backslash at most twice) and copied once.
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\\' && i + 1 < text.size() && (text[i + 1] == 'n' || text[i + 1] == 't')) {
-            out += text[i + 1] == 'n' ? '\n' : '\t';
-            ++i;
+    // Each pass copies the run up to the next backslash in one piece and moves past it; the
+    // search resumes after what it found, so each byte is searched once and copied once.
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t slash = std::min(text.find('\\', i), text.size());
+        out.append(text, i, slash - i);
+        if (slash == text.size()) break;
+        const char next = slash + 1 < text.size() ? text[slash + 1] : '\0';
+        if (next == 'n' || next == 't') {
+            out += next == 'n' ? '\n' : '\t';
+            i = slash + 2;
         } else {
-            out += c;
+            out += '\\';
+            i = slash + 1;
         }
     }
     return out;

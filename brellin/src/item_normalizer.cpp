@@ -34,7 +34,7 @@ std::string dissolve_commas(std::string_view working) {
 NormalizedItem normalize_item(std::string_view text) {
     NormalizedItem item;
     std::string working = may_need_cleaning(text) ? clean_item(text) : trimmed_item(text);
-    if (may_hold_digit(working)) take_target_price(working, item);
+    if (may_hold_price(working)) take_target_price(working, item);
     if (may_hold_digit(working)) take_quantity(working, item);
     take_origin(working, item);
     working = EMPTY_PARENS_RE().replace_all(working, "");

@@ -1,7 +1,6 @@
 #include "item_prechecks.hpp"
 
 #include <algorithm>
-#include <array>
 
 #include "tarsk/text.hpp"
 
@@ -34,13 +33,29 @@ bool may_hold_digit(std::string_view text) {
     });
 }
 
-bool may_need_cleaning(std::string_view text) {
-    constexpr std::array<std::string_view, 3> words = {"product", "pec", "qty"};
-    // From each position at most 13 bytes are compared (the three words' lengths).
+bool may_hold_price(std::string_view text) {
+    if (!is_ascii(text)) return true;
+    if (!may_hold_digit(text)) return false;
+    // From each position at most the six bytes of "target" are compared.
     for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '*') return true;
-        for (const std::string_view word : words)
-            if (folded_at(text, at, word)) return true;
+        if (text[at] == '@' || folded_at(text, at, "target")) return true;
+    }
+    return false;
+}
+
+bool may_need_cleaning(std::string_view text) {
+    // From each position at most ten bytes are compared ("product", then "pec").
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        switch (ascii_lower(text[at])) {
+            case '*': return true;
+            case 'p':
+                if (folded_at(text, at, "product") || folded_at(text, at, "pec")) return true;
+                break;
+            case 'q':
+                if (folded_at(text, at, "qty")) return true;
+                break;
+            default: break;
+        }
     }
     return false;
 }

@@ -30,10 +30,22 @@ std::size_t LowerLengths::at(std::string_view s, std::size_t pos, std::size_t& l
     return n;
 }
 
+namespace {
+
+constexpr const char* NOT_ITS_COPY = "lower-cased copy does not belong to the working text";
+
+}  // namespace
+
 CarriedSpan carry_span(std::string_view working, std::string_view lowered, std::size_t start, std::size_t end,
                        LowerLengths& lengths) {
     end = std::min(end, lowered.size());
     start = std::min(start, end);
+    // ASCII characters keep their length, so positions carry over unchanged (one pass to check).
+    if (std::all_of(working.begin(), working.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        if (lowered.size() != working.size()) throw std::logic_error(NOT_ITS_COPY);
+        if (start == end && start < working.size()) return {start, start};
+        return start < end ? CarriedSpan{start, end} : CarriedSpan{working.size(), working.size()};
+    }
     std::optional<std::size_t> first;
     std::size_t last = 0;
     std::size_t w = 0;
@@ -51,7 +63,7 @@ CarriedSpan carry_span(std::string_view working, std::string_view lowered, std::
         l = lower_end;
         w += len;
     }
-    if (l != lowered.size()) throw std::logic_error("lower-cased copy does not belong to the working text");
+    if (l != lowered.size()) throw std::logic_error(NOT_ITS_COPY);
     if (!first) return {working.size(), working.size()};
     return {*first, last};
 }

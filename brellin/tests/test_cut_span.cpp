@@ -4,6 +4,7 @@
 #include <string>
 
 #include "brellin/item_normalizer.hpp"
+#include "lower_case.hpp"
 #include "tarsk/text.hpp"
 
 using brellin::cut_span;
@@ -45,6 +46,24 @@ TEST(CutSpan, EmptyAndOverlongSpans) {
     EXPECT_EQ(cut_span(working, lowered, 2, 1), "Abc");
     EXPECT_EQ(cut_span(working, lowered, 1, 99), "A");
     EXPECT_EQ(cut_span("", "", 0, 3), "");
+}
+
+// ASCII text takes a shortcut; a character beyond ASCII after it sends the same spans through
+// the character walk, which must agree on every span inside the ASCII part.
+TEST(CarrySpan, AsciiShortcutAgreesWithTheCharacterWalk) {
+    const std::string ascii = "Ab, c (D)";
+    const std::string mixed = ascii + "\u00C9";
+    const std::string ascii_lowered = tarsk::to_lower(ascii);
+    const std::string mixed_lowered = tarsk::to_lower(mixed);
+    for (std::size_t start = 0; start <= ascii.size(); ++start) {
+        for (std::size_t end = 0; end <= ascii.size(); ++end) {
+            brellin::LowerLengths lengths;
+            const auto fast = brellin::carry_span(ascii, ascii_lowered, start, end, lengths);
+            const auto walked = brellin::carry_span(mixed, mixed_lowered, start, end, lengths);
+            EXPECT_EQ(fast.start, walked.start) << start << ' ' << end;
+            EXPECT_EQ(fast.end, walked.end) << start << ' ' << end;
+        }
+    }
 }
 
 TEST(CutSpan, CopyOfAnotherTextIsAnInternalFault) {

@@ -16,40 +16,46 @@ namespace {
 
 struct Answers {
     const char* text;
-    bool cleaning, digit, origin;
+    bool cleaning, digit, price, origin;
 };
 
 // The borders: case partners beyond ASCII, digits beyond ASCII, each origin form's first mark.
 const Answers ANSWERS[] = {
-    {"", false, false, false},
-    {"plain cotton shirts", false, false, false},
-    {"  padded text...  ", false, false, false},
-    {"a*b", true, false, false},
-    {"pRoDuCt: gloves", true, false, false},
-    {"SPEC: x", true, false, false},
-    {"\xC5\xBF" "pec: x", true, true, true},  // long s, which (?i) matches as s
-    {"QTY: n/a", true, false, false},
-    {"x 5", false, true, false},
-    {"x \xEF\xBC\x95", false, true, true},  // fullwidth five
-    {"\xE2\x84\xAA" "elvin", false, true, true},  // Kelvin sign
-    {"a, b", false, false, true},
-    {"a (b)", false, false, true},
-    {"XU\xE1\xBA\xA4T X\xE1\xBB\xA8 vi\xE1\xBB\x87t", false, true, true},
+    {"", false, false, false, false},
+    {"plain cotton shirts", false, false, false, false},
+    {"  padded text...  ", false, false, false, false},
+    {"a*b", true, false, false, false},
+    {"pRoDuCt: gloves", true, false, false, false},
+    {"SPEC: x", true, false, false, false},
+    {"\xC5\xBF" "pec: x", true, true, true, true},  // long s, which (?i) matches as s
+    {"QTY: n/a", true, false, false, false},
+    {"x 5", false, true, false, false},
+    {"x \xEF\xBC\x95", false, true, true, true},  // fullwidth five
+    {"\xE2\x84\xAA" "elvin", false, true, true, true},  // Kelvin sign
+    {"TarGet 5", false, true, true, false},
+    {"target x", false, false, false, false},
+    {"@5", false, true, true, false},
+    {"gi\xC3\xA1 m\xE1\xBB\xA5" "c ti\xC3\xAA" "u 5", false, true, true, true},
+    {"a, b", false, false, false, true},
+    {"a (b)", false, false, false, true},
+    {"XU\xE1\xBA\xA4T X\xE1\xBB\xA8 vi\xE1\xBB\x87t", false, true, true, true},
 };
 
 TEST(ItemPrechecks, Answers) {
     for (const auto& a : ANSWERS) {
         EXPECT_EQ(brellin::may_need_cleaning(a.text), a.cleaning) << a.text;
         EXPECT_EQ(brellin::may_hold_digit(a.text), a.digit) << a.text;
+        EXPECT_EQ(brellin::may_hold_price(a.text), a.price) << a.text;
         EXPECT_EQ(brellin::may_name_origin(a.text), a.origin) << a.text;
     }
 }
 
 const char* const PIECES[] = {
-    "shirt", "Shirt", "PCS", "pcs", "5", "1,200", "3.5", "kg", "mm", "x", "X", "20", "cm", "target", "usd",
-    "@", "product", "Product:", "spec", "Spec:", "qty", "Qty:", "n/a", "*", "**bold**", ".", "..", ",", "(",
-    ")", "( , )", "china", "China", "vietnam", "korea", "xu\xE1\xBA\xA5t x\xE1\xBB\xA9", "vi\xE1\xBB\x87t nam",
-    "tq", "c\xC3\xA1i", "\xE2\x84\xAA", "\xC5\xBF", "\xC4\xB0", "\xEF\xBC\x95", "  ", "\t", ":", "/",
+    "shirt", "Shirt", "PCS", "pcs", "5", "1,200", "3.5", "kg", "mm", "x", "X", "20", "cm", "target", "TARGET",
+    "usd", "@", "product", "Product:", "spec", "Spec:", "qty", "Qty:", "n/a", "*", "**bold**", ".", "..", ",",
+    "(", ")", "( , )", "china", "China", "vietnam", "korea", "xu\xE1\xBA\xA5t x\xE1\xBB\xA9",
+    "vi\xE1\xBB\x87t nam", "tq", "c\xC3\xA1i", "gi\xC3\xA1 m\xE1\xBB\xA5" "c ti\xC3\xAA" "u", "\xE2\x84\xAA",
+    "\xC5\xBF", "\xC4\xB0", "\xEF\xBC\x95", "  ", "\t", ":", "/",
 };
 
 std::string generated_item(std::mt19937& rng) {
@@ -82,7 +88,7 @@ Outcome after(const std::string& working, Step step) {
 
 TEST(ItemPrechecks, ASkippedStepWouldHaveChangedNothing) {
     std::mt19937 rng(7);
-    int skipped_cleaning = 0, skipped_digit = 0, skipped_origin = 0;
+    int skipped_cleaning = 0, skipped_digit = 0, skipped_price = 0, skipped_origin = 0;
     for (int n = 0; n < 5000; ++n) {
         const std::string text = generated_item(rng);
         SCOPED_TRACE(text);
@@ -91,9 +97,12 @@ TEST(ItemPrechecks, ASkippedStepWouldHaveChangedNothing) {
             EXPECT_EQ(brellin::clean_item(text), brellin::trimmed_item(text));
         }
         const Outcome unchanged{text, {}};
+        if (!brellin::may_hold_price(text)) {
+            ++skipped_price;
+            EXPECT_TRUE(same(after(text, brellin::take_target_price), unchanged));
+        }
         if (!brellin::may_hold_digit(text)) {
             ++skipped_digit;
-            EXPECT_TRUE(same(after(text, brellin::take_target_price), unchanged));
             EXPECT_TRUE(same(after(text, brellin::take_quantity), unchanged));
             EXPECT_TRUE(same(after(text, [](std::string& w, brellin::NormalizedItem& i) {
                                  brellin::take_dimensions_plain(w, i.dims);
@@ -112,6 +121,7 @@ TEST(ItemPrechecks, ASkippedStepWouldHaveChangedNothing) {
     // Each check said "no" often enough for the comparisons to mean something.
     EXPECT_GT(skipped_cleaning, 500);
     EXPECT_GT(skipped_digit, 500);
+    EXPECT_GT(skipped_price, 500);
     EXPECT_GT(skipped_origin, 500);
 }
 
