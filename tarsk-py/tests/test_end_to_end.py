@@ -156,6 +156,22 @@ def test_item_outlives_its_result():
     assert item.specs == ["200"]
 
 
+def test_rfq_items_outlive_their_result_and_keep_their_own_values():
+    # Items share their records with the result they were read from; nothing read from one
+    # item, once changed, reaches another read of the same record.
+    result = parse("1. 100 pcs red shirts 10x20 cm (China)\n2. blue caps, target 2 USD")
+    items, again = result.items, result.items
+    items[0].colors.append("green")
+    items[0].dims.clear()
+    items.clear()
+    del result
+    gc.collect()
+    first, second = again
+    assert (first.colors, first.dims, first.origin, first.qty) == (["red"], ["10x20 cm"], "China", 100.0)
+    assert (second.chunks, second.price, second.currency) == ("caps", 2.0, "USD")
+    assert first.colors is not first.colors
+
+
 def test_item_and_trade_objects_are_read_only(read_only):
     result = parse("Incoterm FOB Shanghai, payment T/T\n1. Cotton shirts 500 pcs")
     item, terms = result.items[0], result.trade_terms()
