@@ -2,16 +2,12 @@
 
 #include <algorithm>
 
+#include "lower_case.hpp"
 #include "tarsk/text.hpp"
 
 namespace brellin {
 
 namespace {
-
-bool is_ascii(std::string_view text) {
-    // Each byte once.
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
 
 char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 

@@ -11,8 +11,8 @@ namespace brellin {
 // (the same bytes but for A-Z) holds a \d, which the price, quantity and dimension phrases need.
 bool may_hold_digit(std::string_view text);
 
-// False when the text is ASCII and holds no digit, or neither "@" nor "target" in any ASCII case:
-// a target price is one of those marks (the Vietnamese one is not ASCII) and a number.
+// False when the text is ASCII and lacks a digit, or lacks both "@" and "target" in any ASCII
+// case: a target price is one of those marks (the Vietnamese one is not ASCII) and a number.
 bool may_hold_price(std::string_view text);
 
 // False when no clean-up pattern can match: none of "*", "product", "pec" or "qty" in any ASCII

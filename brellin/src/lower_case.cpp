@@ -8,6 +8,10 @@
 
 namespace brellin {
 
+bool is_ascii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 std::string lower_copy(std::string_view text) {
     std::string out(text);
     // Each byte is looked at once; the first one beyond ASCII hands the whole text to ICU.
@@ -41,7 +45,7 @@ CarriedSpan carry_span(std::string_view working, std::string_view lowered, std::
     end = std::min(end, lowered.size());
     start = std::min(start, end);
     // ASCII characters keep their length, so positions carry over unchanged (one pass to check).
-    if (std::all_of(working.begin(), working.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    if (is_ascii(working)) {
         if (lowered.size() != working.size()) throw std::logic_error(NOT_ITS_COPY);
         if (start == end && start < working.size()) return {start, start};
         return start < end ? CarriedSpan{start, end} : CarriedSpan{working.size(), working.size()};

@@ -8,6 +8,9 @@
 
 namespace brellin {
 
+// Whether every byte is below 0x80; each byte is looked at once.
+bool is_ascii(std::string_view text);
+
 // tarsk::to_lower, without the case-mapping service for ASCII text, whose full lower-case form
 // is its A-Z mapped to a-z (no ASCII letter has a longer or context-dependent form).
 std::string lower_copy(std::string_view text);
