@@ -26,7 +26,9 @@ std::string dissolve_commas(std::string_view working) {
     }
     // Each trailing colon is looked at and dropped once.
     while (!out.empty() && out.back() == ':') out.pop_back();
-    return std::string(tarsk::trim(out));
+    const std::string_view kept = tarsk::trim(out);
+    if (kept.size() == out.size()) return out;
+    return std::string(kept);
 }
 
 // Eleven steps, each a fixed number of passes over the working text as it finds it (see the
@@ -41,7 +43,9 @@ NormalizedItem normalize_item(std::string_view text) {
     take_dimensions(working, item.dims);
     working = dissolve_commas(working);
     if (item.qty) {
-        item.text = tarsk::format_number(*item.qty, 2) + " " + *item.uom + " " + working;
+        item.text = tarsk::format_number(*item.qty, 2);
+        item.text.reserve(item.text.size() + item.uom->size() + working.size() + 2);
+        item.text.append(" ").append(*item.uom).append(" ").append(working);
     } else {
         item.text = std::move(working);
     }

@@ -35,9 +35,10 @@ void take_quantity(std::string& working, NormalizedItem& item) {
     const std::string_view unit = tarsk::trim(m.str(lowered, 2));
     item.uom = english ? std::string(unit) : english_unit(unit);
     // A later copy of the phrase where the unit's word boundary fails is the one cut. The phrase
-    // may be long and repetitive (a run of blanks before the number): the search is linear.
+    // may be long and repetitive (a run of blanks before the number): the search is linear. A
+    // match that ends the text leaves no room for a later copy.
     const std::string_view phrase = m.str(lowered);
-    const std::size_t at = last_occurrence(lowered, phrase, m.start());
+    const std::size_t at = m.end() == lowered.size() ? m.start() : last_occurrence(lowered, phrase, m.start());
     working = cut_span(working, lowered, at, at + phrase.size());
 }
 
