@@ -39,7 +39,6 @@ public:
     void push_back(ParsedItem&& item) { records_.push_back(std::make_shared<const ParsedItem>(std::move(item))); }
     std::size_t size() const { return records_.size(); }
     const std::shared_ptr<const ParsedItem>& shared(std::size_t i) const { return records_[i]; }
-    const ParsedItem& operator[](std::size_t i) const { return *records_[i]; }
 
 private:
     std::vector<std::shared_ptr<const ParsedItem>> records_;
