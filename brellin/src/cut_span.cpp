@@ -9,8 +9,7 @@ namespace brellin {
 // per item stays linear; cutting once per match would walk the whole text per match.
 std::string cut_span(std::string_view working, std::string_view lowered, std::size_t start, std::size_t end) {
     if (start >= end) return std::string(working);
-    LowerLengths lengths;
-    const CarriedSpan span = carry_span(working, lowered, start, end, lengths);
+    const CarriedSpan span = carry_span(working, lowered, start, end);
     std::string out(working.substr(0, span.start));
     out += working.substr(span.end);
     return out;

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "dimension_automaton.hpp"
@@ -23,8 +24,9 @@ class LinkedText {
 public:
     static constexpr Index NIL = std::numeric_limits<Index>::max();
 
-    explicit LinkedText(std::string_view working)
-        : working_(working), lowered_(lower_copy(working)), cut_w_(working.size(), false) {
+    // `lowered` is lower_copy(working), made by the caller.
+    LinkedText(std::string_view working, std::string lowered)
+        : working_(working), lowered_(std::move(lowered)), cut_w_(working.size(), false) {
         map_uneven();
         const std::size_t n = lowered_.size();
         next_.assign(n, NIL);
@@ -121,11 +123,10 @@ private:
     };
 
     void map_uneven() {
-        LowerLengths lengths;
         std::size_t l = 0;
         for (std::size_t w = 0; w < working_.size();) {
             std::size_t len = 0;
-            const std::size_t n = lengths.at(working_, w, len);
+            const std::size_t n = lower_length(working_, w, len);
             if (n != len) uneven_.push_back({l, n, w, len});
             l += n;
             w += len;

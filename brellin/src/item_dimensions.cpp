@@ -26,11 +26,13 @@
 #include <limits>
 #include <queue>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dimension_copies.hpp"
 #include "item_prechecks.hpp"
 #include "item_steps.hpp"
+#include "lower_case.hpp"
 
 namespace brellin {
 
@@ -45,8 +47,8 @@ class DimensionScan {
 public:
     static constexpr Index NIL = dims::LinkedText<Index>::NIL;
 
-    DimensionScan(std::string_view working, std::vector<std::string>& out)
-        : text_(working), pending_(text_.size(), false), out_(out) {}
+    DimensionScan(std::string_view working, std::string lowered, std::vector<std::string>& out)
+        : text_(working, std::move(lowered)), pending_(text_.size(), false), out_(out) {}
 
     std::string run() {
         for (;;) {
@@ -202,16 +204,30 @@ private:
     std::vector<std::string>& out_;
 };
 
+// Whether a character of the text is a digit as the scan classifies it; each character is
+// decoded once.
+bool holds_digit(std::string_view lowered) {
+    for (std::size_t at = 0; at < lowered.size();) {
+        std::size_t len = 0;
+        if (dims::classify(tarsk::decode_utf8(lowered, at, len)).kind == Kind::Digit) return true;
+        at += len;
+    }
+    return false;
+}
+
 }  // namespace
 
 void take_dimensions(std::string& working, std::vector<std::string>& dims) {
-    // Every phrase has a digit; skipping here spares the scan's arrays, each as long as the item.
+    // Every phrase has a digit of the lower-cased text; without one the scan, whose arrays are
+    // each as long as the item, would only read it through. ASCII text is judged without a copy.
     if (!may_hold_digit(working)) return;
+    std::string lowered = lower_copy(working);
+    if (!holds_digit(lowered)) return;
     // 32-bit positions unless the lower-cased text could reach the largest one.
     if (working.size() < std::numeric_limits<std::uint32_t>::max() / 2) {
-        working = DimensionScan<std::uint32_t>(working, dims).run();
+        working = DimensionScan<std::uint32_t>(working, std::move(lowered), dims).run();
     } else {
-        working = DimensionScan<std::uint64_t>(working, dims).run();
+        working = DimensionScan<std::uint64_t>(working, std::move(lowered), dims).run();
     }
 }
 

@@ -80,8 +80,7 @@ bool origin_phrase(std::string& working, std::string_view lowered, NormalizedIte
 // "(key, rest)": the country goes, the rest of the parenthesis stays. One walk to carry the span
 // over, one scan for ")", one trim of what lies between, one replace.
 void cut_country_before_comma(std::string& working, std::string_view lowered, std::size_t at, std::size_t len) {
-    LowerLengths lengths;
-    const CarriedSpan span = carry_span(working, lowered, at, at + len, lengths);
+    const CarriedSpan span = carry_span(working, lowered, at, at + len);
     const std::size_t close = working.find(')', span.end);
     if (close == npos) {
         working.erase(span.start, span.end - span.start);

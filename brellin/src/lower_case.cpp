@@ -4,6 +4,9 @@
 #include <optional>
 #include <stdexcept>
 
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
 #include "tarsk/text.hpp"
 
 namespace brellin {
@@ -22,16 +25,14 @@ std::string lower_copy(std::string_view text) {
     return out;
 }
 
-std::size_t LowerLengths::at(std::string_view s, std::size_t pos, std::size_t& len) {
+std::size_t lower_length(std::string_view s, std::size_t pos, std::size_t& len) {
     const char32_t c = tarsk::decode_utf8(s, pos, len);
     if (c < 0x80) return 1;
-    const auto it = memo_.find(c);
-    if (it != memo_.end()) return it->second;
-    // Lowering a lone character is context-free; ICU's only context rule in the root locale
-    // (Greek final sigma) picks between two forms of equal length, so lengths still add up.
-    const std::size_t n = tarsk::to_lower(s.substr(pos, len)).size();
-    memo_.emplace(c, n);
-    return n;
+    // In the root locale the full lower-case mapping differs from the simple one only for U+0130
+    // (an "i" and a combining dot above); the Greek final sigma picks between two forms of one
+    // length, so lengths still add up over a text.
+    if (c == 0x130) return 3;
+    return U8_LENGTH(u_tolower(static_cast<UChar32>(c)));
 }
 
 namespace {
@@ -40,8 +41,7 @@ constexpr const char* NOT_ITS_COPY = "lower-cased copy does not belong to the wo
 
 }  // namespace
 
-CarriedSpan carry_span(std::string_view working, std::string_view lowered, std::size_t start, std::size_t end,
-                       LowerLengths& lengths) {
+CarriedSpan carry_span(std::string_view working, std::string_view lowered, std::size_t start, std::size_t end) {
     end = std::min(end, lowered.size());
     start = std::min(start, end);
     // ASCII characters keep their length, so positions carry over unchanged (one pass to check).
@@ -54,11 +54,10 @@ CarriedSpan carry_span(std::string_view working, std::string_view lowered, std::
     std::size_t last = 0;
     std::size_t w = 0;
     std::size_t l = 0;
-    // Each character of the working text is decoded once; only the first of each distinct
-    // non-ASCII code point goes through the case mapping, every later one is a memo lookup.
+    // Each character of the working text is decoded and its lower-case length looked up once.
     while (w < working.size()) {
         std::size_t len = 0;
-        const std::size_t lower_end = l + lengths.at(working, w, len);
+        const std::size_t lower_end = l + lower_length(working, w, len);
         const bool inside = start < end ? (l < end && lower_end > start) : (!first && l >= start);
         if (inside) {
             if (!first) first = w;

@@ -1,16 +1,13 @@
 // The normaliser's pre-checks: where one says a step can find nothing, running the step anyway
-// changes nothing; and lower_copy is tarsk::to_lower.
+// changes nothing.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
-#include <vector>
 
 #include "brellin/item_normalizer.hpp"
 #include "item_prechecks.hpp"
 #include "item_steps.hpp"
-#include "lower_case.hpp"
-#include "tarsk/text.hpp"
 
 namespace {
 
@@ -123,14 +120,6 @@ TEST(ItemPrechecks, ASkippedStepWouldHaveChangedNothing) {
     EXPECT_GT(skipped_digit, 500);
     EXPECT_GT(skipped_price, 500);
     EXPECT_GT(skipped_origin, 500);
-}
-
-TEST(LowerCopy, IsTheFullLowerCaseMapping) {
-    const char* const texts[] = {
-        "", "ABC xyz 123 !@#[`{", "\x7F\x01", "Mixed CASE", "\xC4\xB0stanbul", "\xCE\xA3\xCE\x91\xCE\xA3 X",
-        "\xE2\x84\xAA" "ELVIN", "\xC3\x81O THUN", "ASCII then \xC3\x89",
-    };
-    for (const char* text : texts) EXPECT_EQ(brellin::lower_copy(text), tarsk::to_lower(text)) << text;
 }
 
 }  // namespace
