@@ -25,10 +25,11 @@ std::string dissolve_commas(std::string_view working) {
         from = comma + 1;
     }
     // Each trailing colon is looked at and dropped once.
+    const std::size_t joined = out.size();
     while (!out.empty() && out.back() == ':') out.pop_back();
-    const std::string_view kept = tarsk::trim(out);
-    if (kept.size() == out.size()) return out;
-    return std::string(kept);
+    // The pieces are trimmed: only dropping a colon can leave white space at the end.
+    if (out.size() == joined) return out;
+    return std::string(tarsk::trim(out));
 }
 
 // Eleven steps, each a fixed number of passes over the working text as it finds it (see the
@@ -36,6 +37,12 @@ std::string dissolve_commas(std::string_view working) {
 NormalizedItem normalize_item(std::string_view text) {
     NormalizedItem item;
     std::string working = may_need_cleaning(text) ? clean_item(text) : trimmed_item(text);
+    // No digit: no price, quantity or dimension. ASCII without "(" or ",": no origin, and no
+    // parenthesis to empty. Only the commas step is left.
+    if (!may_hold_digit(working) && !may_name_origin(working)) {
+        item.text = dissolve_commas(working);
+        return item;
+    }
     if (may_hold_price(working)) take_target_price(working, item);
     if (may_hold_digit(working)) take_quantity(working, item);
     take_origin(working, item);

@@ -8,6 +8,8 @@
 #include "brellin/item_normalizer.hpp"
 #include "item_prechecks.hpp"
 #include "item_steps.hpp"
+#include "patterns.hpp"
+#include "tarsk/number.hpp"
 
 namespace {
 
@@ -120,6 +122,33 @@ TEST(ItemPrechecks, ASkippedStepWouldHaveChangedNothing) {
     EXPECT_GT(skipped_digit, 500);
     EXPECT_GT(skipped_price, 500);
     EXPECT_GT(skipped_origin, 500);
+}
+
+// The normaliser's eleven steps with no pre-check at all (the origin step keeps its own, which
+// the test above covers): the reference for normalize_item.
+brellin::NormalizedItem every_step(std::string_view text) {
+    brellin::NormalizedItem item;
+    std::string working = brellin::clean_item(text);
+    brellin::take_target_price(working, item);
+    brellin::take_quantity(working, item);
+    brellin::take_origin(working, item);
+    working = brellin::EMPTY_PARENS_RE().replace_all(working, "");
+    brellin::take_dimensions_plain(working, item.dims);
+    working = brellin::dissolve_commas(working);
+    item.text = item.qty ? tarsk::format_number(*item.qty, 2) + " " + *item.uom + " " + working : working;
+    return item;
+}
+
+TEST(ItemPrechecks, NormalizeItemAgreesWithEveryStepRun) {
+    std::mt19937 rng(11);
+    for (int n = 0; n < 5000; ++n) {
+        const std::string text = generated_item(rng);
+        SCOPED_TRACE(text);
+        const brellin::NormalizedItem want = every_step(text);
+        const brellin::NormalizedItem got = brellin::normalize_item(text);
+        EXPECT_EQ(got.text, want.text);
+        EXPECT_TRUE(same({got.text, got}, {want.text, want}));
+    }
 }
 
 }  // namespace
