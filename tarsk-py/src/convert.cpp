@@ -1,19 +1,23 @@
 #include "convert.hpp"
 
+#include <utility>
+
 namespace morvane {
 namespace {
 
-// The fields that an RFQ item takes from its first group, and a query item from its group.
-void copy_group_fields(const tarsk::Group& group, ParsedItem& item) {
-    item.chunks = join_chunks(group.chunks);
+// The fields that an RFQ item takes from its first group, and a query item from its group. The
+// group is spent: its lists move into the item.
+void move_group_fields(tarsk::Group&& group, ParsedItem& item) {
+    // A single chunk, the usual case, is the whole text: no connector follows the last chunk.
+    item.chunks = group.chunks.size() == 1 ? std::move(group.chunks.front().text) : join_chunks(group.chunks);
     item.qty_max = group.qty_max;
-    item.colors = group.colors;
-    item.sizes = group.sizes;
-    item.materials = group.materials;
-    item.genders = group.genders;
-    item.specs = group.specs;
-    item.standards = group.standards;
-    item.ambiguous = group.ambiguous;
+    item.colors = std::move(group.colors);
+    item.sizes = std::move(group.sizes);
+    item.materials = std::move(group.materials);
+    item.genders = std::move(group.genders);
+    item.specs = std::move(group.specs);
+    item.standards = std::move(group.standards);
+    item.ambiguous = std::move(group.ambiguous);
 }
 
 }  // namespace
@@ -31,46 +35,47 @@ std::string join_chunks(const std::vector<tarsk::Chunk>& chunks) {
     return text;
 }
 
-ParsedItem item_from_group(const tarsk::Group& group, std::uint64_t index) {
+ParsedItem item_from_group(tarsk::Group&& group, std::uint64_t index) {
     ParsedItem item;
-    copy_group_fields(group, item);
     item.index = index;
     item.qty = group.qty;
-    item.uom = group.uom;
+    item.uom = std::move(group.uom);
+    move_group_fields(std::move(group), item);
     return item;
 }
 
-ParsedItem item_from_rfq_item(const brellin::RfqItem& rfq) {
+ParsedItem item_from_rfq_item(brellin::RfqItem&& rfq) {
     ParsedItem item;
     // Only the first group reaches Python; quantity and unit are the normaliser's, not the group's.
-    if (!rfq.groups.empty()) copy_group_fields(rfq.groups.front(), item);
+    if (!rfq.groups.empty()) move_group_fields(std::move(rfq.groups.front()), item);
     item.index = rfq.index;
     item.qty = rfq.qty;
-    item.uom = rfq.uom;
+    item.uom = std::move(rfq.uom);
     item.price = rfq.price;
-    item.currency = rfq.currency;
-    item.origin = rfq.origin;
-    item.dims = rfq.dims;
+    item.currency = std::move(rfq.currency);
+    item.origin = std::move(rfq.origin);
+    item.dims = std::move(rfq.dims);
     return item;
 }
 
-ParseResult result_from_query(const tarsk::ParseOutput& output) {
+ParseResult result_from_query(tarsk::ParseOutput&& output) {
     ParseResult result;
     result.items.reserve(output.groups.size());
-    for (std::size_t k = 0; k < output.groups.size(); ++k) result.items.push_back(item_from_group(output.groups[k], k + 1));
+    for (std::size_t k = 0; k < output.groups.size(); ++k)
+        result.items.push_back(item_from_group(std::move(output.groups[k]), k + 1));
     return result;
 }
 
-ParseResult result_from_rfq(const brellin::RfqResult& document) {
+ParseResult result_from_rfq(brellin::RfqResult&& document) {
     ParseResult result;
     result.items.reserve(document.items.size());
-    for (const auto& item : document.items) result.items.push_back(item_from_rfq_item(item));
+    for (auto& item : document.items) result.items.push_back(item_from_rfq_item(std::move(item)));
     result.is_rfq = true;
-    result.trade_currency = document.trade.currency;
-    result.trade_incoterm = document.trade.incoterm;
-    result.trade_destination = document.trade.destination;
-    result.trade_lead_time = document.trade.lead_time;
-    result.trade_payment = document.trade.payment;
+    result.trade_currency = std::move(document.trade.currency);
+    result.trade_incoterm = std::move(document.trade.incoterm);
+    result.trade_destination = std::move(document.trade.destination);
+    result.trade_lead_time = std::move(document.trade.lead_time);
+    result.trade_payment = std::move(document.trade.payment);
     return result;
 }
 

@@ -14,10 +14,11 @@ namespace {
 // The component's record is destroyed before this returns, so only the new record survives.
 ParseResult parse_text(std::string_view query) {
     std::string text = brellin::unescape_text(query);
-    // Python never sees the search phrases, whose size can grow with groups times dimensions.
+    // Python never sees the search phrases, whose size can grow with groups times dimensions, nor
+    // the query's report and copy.
     if (brellin::looks_like_rfq(text))
         return result_from_rfq(brellin::parse_rfq_document(text, brellin::SearchPhrases::Skip));
-    return result_from_query(tarsk::parse_query(text));
+    return result_from_query(tarsk::parse_query(text, tarsk::QueryParts::GroupsOnly));
 }
 
 // The interpreter lock is held throughout: the call touches no Python object between taking the

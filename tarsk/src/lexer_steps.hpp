@@ -33,8 +33,9 @@ struct StandardRead {
     std::size_t consumed;
 };
 
-// A standard prefix, then white space and a code of letters, digits and hyphens.
-std::optional<StandardRead> read_standard(std::string_view rest);
+// A standard prefix (`prefix_length` bytes, 0 when `rest` begins with none), then white space and a
+// code of letters, digits and hyphens.
+std::optional<StandardRead> read_standard(std::string_view rest, std::size_t prefix_length);
 
 // Byte length of the free word at the start of `rest` (at least one character).
 std::size_t fallback_word_length(std::string_view rest);
