@@ -1,7 +1,7 @@
-#include <algorithm>
 #include <array>
 #include <stdexcept>
 
+#include "lexer_case.hpp"
 #include "lexer_match.hpp"
 #include "lexer_steps.hpp"
 #include "lexicon.hpp"
@@ -24,8 +24,14 @@ struct Scan {
     bool vietnamese = false;
     bool size_mode = false;
     bool word_seen = false;
-    std::vector<TokenView> tokens{};
+    std::string_view text;
     std::forward_list<std::string>& codes;
+    std::vector<TokenView> tokens{};
+    // The lexicon at the current position, and at ahead_at, where the last number's unit would
+    // start: lookups[ahead]. The step after a number without unit starts there.
+    std::array<LexiconHits, 2> lookups{};
+    std::size_t ahead = 0;
+    std::size_t ahead_at = std::string_view::npos;
 
     void emit(TokenView t, bool new_size_mode) {
         tokens.push_back(t);
@@ -37,23 +43,39 @@ struct Scan {
         word_seen = true;
     }
 
-    // Takes the first step that succeeds at the start of `rest`; returns the bytes consumed.
-    std::size_t step(std::string_view rest) {
+    // Takes the first step that succeeds at `pos`; returns the bytes consumed.
+    std::size_t step(std::size_t pos) {
+        const std::string_view rest = text.substr(pos);
         if (const std::size_t ws = white_space_at(rest)) return ws;
-        const LexiconHits hits = lexicon_hits(rest);
+        // A number without unit is followed by the place its unit was looked for.
+        const std::size_t here = pos == ahead_at ? ahead : 1 - ahead;
+        if (pos != ahead_at) find_lexicon_hits(rest, lookups[here]);
+        const LexiconHits& hits = lookups[here];
         if (const std::size_t n = hits.length(ix.INTENT_PHRASES)) return n;
         if (size_mode) {
             if (const std::size_t n = hits.length(ix.SIZE_MAP)) {
                 emit(text_token(TokenKind::Size, hits.value(ix.SIZE_MAP, lx.SIZE_MAP)), true);
                 return n;
             }
-            if (const auto n = number_match(rest); n && is_boundary(rest.substr(*n))) {
-                emit_word(rest.substr(0, *n), true);
-                return *n;
+            if (const std::size_t n = number_match(rest); n != 0 && is_boundary(rest.substr(n))) {
+                emit_word(rest.substr(0, n), true);
+                return n;
             }
-        } else if (const auto q = read_quantity(rest)) {
-            emit(TokenView{TokenKind::Quantity, q->unit, q->value, {}}, false);
-            return q->consumed;
+        } else if (const auto number = read_nonzero_number(rest)) {
+            // A number with a unit, or one followed by a boundary.
+            ahead = 1 - here;
+            ahead_at = pos + number->unit_at;
+            const LexiconHits& unit_hits = lookups[ahead];
+            find_lexicon_hits(rest.substr(number->unit_at), lookups[ahead]);
+            if (const std::size_t n = unit_hits.length(ix.UNIT_MAP)) {
+                const Unit unit = lx.UNIT_MAP[unit_hits.longest(ix.UNIT_MAP)->slot].value;
+                emit(TokenView{TokenKind::Quantity, unit, number->value, {}}, false);
+                return number->unit_at + n;
+            }
+            if (is_boundary(rest.substr(number->length))) {
+                emit(TokenView{TokenKind::Quantity, NO_UNIT, number->value, {}}, false);
+                return number->length;
+            }
         }
         return later_step(rest, hits);
     }
@@ -125,35 +147,16 @@ struct Scan {
     }
 };
 
-// Lower-cases text that is all ASCII without ICU, through a table that ICU filled once: ASCII
-// letters map to single ASCII letters whatever surrounds them. Anything else goes to to_lower.
-std::string lower_case(std::string_view s) {
-    static const std::array<char, 128> ascii = [] {
-        std::array<char, 128> table{};
-        for (std::size_t c = 0; c < table.size(); ++c) {
-            const std::string lowered = to_lower(std::string(1, static_cast<char>(c)));
-            table[c] = lowered.size() == 1 ? lowered[0] : static_cast<char>(c);
-        }
-        return table;
-    }();
-    // Each byte is read once to tell ASCII text from the rest, and once more to map it.
-    if (std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
-        return to_lower(s);
-    std::string out(s);
-    for (char& c : out) c = ascii[static_cast<unsigned char>(c)];
-    return out;
-}
-
 }  // namespace
 
 std::string prepare_query(std::string_view input) {
     // The scan cuts the text at byte offsets and the number search skips its UTF-8 check.
     if (!is_valid_utf8(input)) throw std::invalid_argument("tokenize: text is not valid UTF-8");
-    return lower_case(trim(input));
+    return lower_query(trim(input));
 }
 
 std::vector<TokenView> scan_query(std::string_view prepared, std::forward_list<std::string>& codes) {
-    Scan scan{.codes = codes};
+    Scan scan{.text = prepared, .codes = codes};
     scan.vietnamese = is_vietnamese(prepared);
     // Short queries, the usual case, fit at once; longer ones grow from there.
     scan.tokens.reserve(std::min<std::size_t>(prepared.size() / 2 + 1, 64));
@@ -163,7 +166,7 @@ std::vector<TokenView> scan_query(std::string_view prepared, std::forward_list<s
     // separator) and the white space after a number it takes (skipped next by step 0), so every
     // byte is read a fixed number of times.
     for (std::size_t pos = 0; pos < prepared.size();) {
-        pos += scan.step(prepared.substr(pos));
+        pos += scan.step(pos);
     }
     return std::move(scan.tokens);
 }

@@ -1,5 +1,10 @@
 #include "lexer_match.hpp"
 
+#include <unicode/uchar.h>
+#include <unicode/uset.h>
+#include <unicode/utf8.h>
+
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 #include <vector>
@@ -15,28 +20,34 @@ struct Terminal {
     std::uint16_t slot;
 };
 
-// Every key of the lexicon, byte by byte. Node 0 is the root; its children are found through a
-// table of the 256 first bytes, the others' through a short list of edges.
+// Every key of the lexicon, byte by byte. An edge carries what the walk needs of the node it
+// leads to (where that node's own edges lie, whether keys end there), so each byte of the text
+// costs one search among a few edges. The root's edges are found through a table of the 256
+// first bytes.
 struct LexiconTrie {
-    struct Node {
-        std::uint32_t edges = 0;  // edges [edges, edges + edge_count)
-        std::uint32_t terminals = 0;  // terminal_list [terminals, terminals + terminal_count)
-        std::uint16_t edge_count = 0;
-        std::uint16_t terminal_count = 0;
+    struct Edge {
+        unsigned char byte = 0;
+        bool ends_key = false;         // some key ends at the child
+        std::uint16_t child_edge_count = 0;
+        std::uint32_t child_edges = 0;  // edges [child_edges, child_edges + child_edge_count)
+        std::uint32_t child = 0;        // 0: no edge (the root is nobody's child)
     };
-    std::array<std::uint32_t, 256> root{};  // 0: no key starts with that byte
-    std::vector<Node> nodes;
-    std::vector<std::uint32_t> edges;  // target << 8 | byte
+    struct Terminals {
+        std::uint32_t first = 0;  // terminal_list [first, first + count)
+        std::uint32_t count = 0;
+    };
+    std::array<Edge, 256> root{};
+    std::vector<Edge> edges;
+    std::vector<Terminals> terminals;  // per node
     std::vector<Terminal> terminal_list;
 
-    // The child of `node` along `byte`, or 0.
-    std::uint32_t child(std::uint32_t node, unsigned char byte) const {
-        if (node == 0) return root[byte];
-        const Node& n = nodes[node];
+    // The edge out of the node that `from` leads to along `byte`, or null.
+    const Edge* next(const Edge& from, unsigned char byte) const {
         // A node has at most one edge per byte value, and most have one or two.
-        for (std::uint32_t e = n.edges; e < n.edges + n.edge_count; ++e)
-            if ((edges[e] & 0xFF) == byte) return edges[e] >> 8;
-        return 0;
+        const Edge* const end = edges.data() + from.child_edges + from.child_edge_count;
+        for (const Edge* e = edges.data() + from.child_edges; e != end; ++e)
+            if (e->byte == byte) return e;
+        return nullptr;
     }
 };
 
@@ -78,21 +89,39 @@ LexiconTrie build_trie(const Lexicon& lx) {
         }
     }
     LexiconTrie trie;
-    trie.nodes.resize(tree.size());
-    // Each node of the tree is flattened once.
+    trie.terminals.resize(tree.size());
+    // Each node's edges and keys are laid out once: its edges sit together in node order.
+    std::vector<std::uint32_t> first_edge(tree.size());
+    std::uint32_t edge_total = 0;
     for (std::size_t id = 0; id < tree.size(); ++id) {
-        auto& node = trie.nodes[id];
-        node.edges = static_cast<std::uint32_t>(trie.edges.size());
-        node.edge_count = static_cast<std::uint16_t>(tree[id].children.size());
-        for (const auto& [byte, target] : tree[id].children) {
-            trie.edges.push_back(target << 8 | byte);
-            if (id == 0) trie.root[byte] = target;
-        }
-        node.terminals = static_cast<std::uint32_t>(trie.terminal_list.size());
-        node.terminal_count = static_cast<std::uint16_t>(tree[id].terminals.size());
+        first_edge[id] = edge_total;
+        edge_total += static_cast<std::uint32_t>(tree[id].children.size());
+        trie.terminals[id] = {static_cast<std::uint32_t>(trie.terminal_list.size()),
+                              static_cast<std::uint32_t>(tree[id].terminals.size())};
         trie.terminal_list.insert(trie.terminal_list.end(), tree[id].terminals.begin(), tree[id].terminals.end());
     }
+    for (std::size_t id = 0; id < tree.size(); ++id) {
+        for (const auto& [byte, target] : tree[id].children) {
+            const LexiconTrie::Edge edge{byte, !tree[target].terminals.empty(),
+                                         static_cast<std::uint16_t>(tree[target].children.size()), first_edge[target],
+                                         target};
+            if (id == 0) trie.root[byte] = edge;
+            trie.edges.push_back(edge);
+        }
+    }
     return trie;
+}
+
+// Every key that ends `depth` bytes into `rest`, at `node`.
+void record_keys(const LexiconTrie& trie, std::uint32_t node, std::string_view rest, std::size_t depth,
+                 LexiconHits& hits) {
+    const bool boundary = is_boundary(rest.substr(depth));
+    const auto [first, count] = trie.terminals[node];
+    // A key ends at a node at most once per field: at most 15 entries.
+    for (std::uint32_t t = first; t < first + count; ++t) {
+        const Terminal& term = trie.terminal_list[t];
+        hits.record(term.field, term.slot, static_cast<std::uint8_t>(depth), boundary);
+    }
 }
 
 const LexiconTrie& lexicon_trie() {
@@ -108,7 +137,39 @@ std::array<bool, 128> make_ascii_white_space() {
     return table;
 }
 
+namespace {
+
+// The first two bytes of each White_Space character beyond ASCII, read from ICU's set once: a
+// character that starts otherwise (every letter of Vietnamese, for one) is no white space.
+std::vector<std::uint16_t> make_wide_white_space_starts() {
+    UErrorCode status = U_ZERO_ERROR;
+    const USet* set = u_getBinaryPropertySet(UCHAR_WHITE_SPACE, &status);
+    if (U_FAILURE(status)) throw std::runtime_error("ICU has no White_Space set");
+    std::vector<std::uint16_t> starts;
+    // A few ranges holding 25 characters.
+    for (int32_t item = 0; item < uset_getItemCount(set); ++item) {
+        UChar32 first = 0, last = 0;
+        if (uset_getItem(set, item, &first, &last, nullptr, 0, &status) != 0 || U_FAILURE(status))
+            throw std::runtime_error("unexpected item in ICU's White_Space set");
+        for (UChar32 c = std::max<UChar32>(first, 0x80); c <= last; ++c) {
+            std::array<std::uint8_t, U8_MAX_LENGTH> bytes{};
+            std::size_t length = 0;
+            U8_APPEND_UNSAFE(bytes.data(), length, c);
+            const auto start = static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]);
+            if (std::find(starts.begin(), starts.end(), start) == starts.end()) starts.push_back(start);
+        }
+    }
+    return starts;
+}
+
+}  // namespace
+
 std::size_t non_ascii_white_space_at(std::string_view rest) {
+    static const std::vector<std::uint16_t> starts = make_wide_white_space_starts();
+    // Valid UTF-8: a character beyond ASCII has at least two bytes.
+    const auto start = static_cast<std::uint16_t>(static_cast<unsigned char>(rest[0]) << 8 |
+                                                  static_cast<unsigned char>(rest[1]));
+    if (std::find(starts.begin(), starts.end(), start) == starts.end()) return 0;
     std::size_t len = 0;
     return is_white_space(decode_utf8(rest, 0, len)) ? len : 0;
 }
@@ -128,33 +189,26 @@ const LexiconIndex& lexicon_index() {
     return index;
 }
 
-LexiconHits lexicon_hits(std::string_view rest) {
+void find_lexicon_hits(std::string_view rest, LexiconHits& hits) {
+    hits.clear();
+    if (rest.empty()) return;
     const LexiconTrie& trie = lexicon_trie();
-    LexiconHits hits;
-    std::uint32_t node = 0;
-    // One trie edge per byte, and no path is longer than the longest key (at most 255 bytes, 20 in
-    // the lexicon), so the walk reads at most that many bytes, plus one boundary character after
-    // each key that ends on the way.
-    for (std::size_t depth = 1; depth <= rest.size(); ++depth) {
-        node = trie.child(node, static_cast<unsigned char>(rest[depth - 1]));
-        if (node == 0) break;
-        const LexiconTrie::Node& n = trie.nodes[node];
-        if (n.terminal_count == 0) continue;
-        const bool boundary = is_boundary(rest.substr(depth));
-        const auto length = static_cast<std::uint8_t>(depth);
-        for (std::uint32_t t = n.terminals; t < n.terminals + n.terminal_count; ++t) {
-            const Terminal& term = trie.terminal_list[t];
-            const std::uint32_t bit = std::uint32_t{1} << term.field;
-            auto& first = hits.first_[term.field];
-            if ((hits.first_mask_ & bit) == 0 || term.slot < first.slot) first = {term.slot, length};
-            hits.first_mask_ |= bit;
-            // Deeper keys are longer, so a later qualifying key replaces an earlier one.
-            if (boundary) {
-                hits.longest_[term.field] = {term.slot, length};
-                hits.longest_mask_ |= bit;
-            }
-        }
+    const LexiconTrie::Edge* edge = &trie.root[static_cast<unsigned char>(rest[0])];
+    if (edge->child == 0) return;
+    // One edge per byte, and no path is longer than the longest key (at most 255 bytes, 20 in the
+    // lexicon), so the walk reads at most that many bytes, plus one boundary character after each
+    // key that ends on the way.
+    for (std::size_t depth = 1;; ++depth) {
+        if (edge->ends_key) record_keys(trie, edge->child, rest, depth, hits);
+        if (depth == rest.size()) return;
+        edge = trie.next(*edge, static_cast<unsigned char>(rest[depth]));
+        if (edge == nullptr) return;
     }
+}
+
+LexiconHits lexicon_hits(std::string_view rest) {
+    LexiconHits hits;
+    find_lexicon_hits(rest, hits);
     return hits;
 }
 

@@ -20,7 +20,7 @@ inline const std::array<bool, 128>& ascii_white_space() {
     static const std::array<bool, 128> table = make_ascii_white_space();
     return table;
 }
-// White_Space of the character at the start of `rest`, which is not ASCII.
+// White_Space of the character at the start of `rest`, which is not ASCII (and valid UTF-8).
 std::size_t non_ascii_white_space_at(std::string_view rest);
 
 // Byte length of the white-space character that starts `rest`, or 0.
@@ -70,7 +70,19 @@ public:
         return map[longest_[index.field].slot].value;
     }
 
-    friend LexiconHits lexicon_hits(std::string_view rest);
+    // Forgets every key noted so far.
+    void clear() { longest_mask_ = first_mask_ = 0; }
+    // Notes a key of `field` that the text begins with; keys come shortest first.
+    void record(std::uint8_t field, std::uint16_t slot, std::uint8_t length, bool boundary) {
+        const std::uint32_t bit = std::uint32_t{1} << field;
+        if ((first_mask_ & bit) == 0 || slot < first_[field].slot) first_[field] = {slot, length};
+        first_mask_ |= bit;
+        // A later qualifying key is longer, so it replaces an earlier one.
+        if (boundary) {
+            longest_[field] = {slot, length};
+            longest_mask_ |= bit;
+        }
+    }
 
 private:
     struct Found {
@@ -92,6 +104,8 @@ private:
 
 // All lists and maps at the start of `rest`, from one walk of the trie.
 LexiconHits lexicon_hits(std::string_view rest);
+// The same, into `hits` (whatever it held before).
+void find_lexicon_hits(std::string_view rest, LexiconHits& hits);
 
 // One field's answer alone; the lexer asks lexicon_hits once per position instead.
 std::optional<KeyHit> longest_key(const KeyIndex& index, std::string_view rest);

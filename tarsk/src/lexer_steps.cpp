@@ -1,5 +1,6 @@
 #include "lexer_steps.hpp"
 
+#include "lexer_case.hpp"
 #include "lexer_match.hpp"
 #include "tarsk/number.hpp"
 #include "tarsk/text.hpp"
@@ -27,11 +28,14 @@ bool is_ascii_byte(std::string_view s, std::size_t pos) {
 
 }  // namespace
 
-std::optional<std::size_t> number_match(std::string_view rest) {
-    if (rest.empty()) return std::nullopt;
+std::size_t number_match(std::string_view rest) {
+    if (rest.empty()) return 0;
     // The only ASCII decimal digits are 0-9; skip the engine for every other ASCII byte.
     const auto lead = static_cast<unsigned char>(rest[0]);
-    if (lead < 0x80 && (lead < '0' || lead > '9')) return std::nullopt;
+    if (lead < 0x80 && (lead < '0' || lead > '9')) return 0;
+    // Nor for a character outside the numeric categories, which hold every decimal digit.
+    std::size_t len = 0;
+    if (lead >= 0x80 && !is_numeric(decode_utf8(rest, 0, len))) return 0;
     // ASCII digits with an ASCII byte (or the end) wherever a run of digits could go on decide the
     // match alone; only a byte that could be another script's digit needs the engine.
     if (const std::size_t whole = ascii_digits(rest); whole > 0 && is_ascii_byte(rest, whole)) {
@@ -42,7 +46,7 @@ std::optional<std::size_t> number_match(std::string_view rest) {
         if (fraction > 0 && is_ascii_byte(after, fraction)) return whole + 1 + fraction;
     }
     const auto m = NUMBER_RE().find(rest);
-    if (!m) return std::nullopt;
+    if (!m) return 0;
     return m->end();
 }
 
@@ -68,22 +72,16 @@ bool is_vietnamese(std::string_view prepared) {
     return false;
 }
 
-std::optional<QuantityRead> read_quantity(std::string_view rest) {
-    const auto length = number_match(rest);
-    if (!length) return std::nullopt;
-    const auto value = read_number(rest.substr(0, *length));
+std::optional<NumberRead> read_nonzero_number(std::string_view rest) {
+    const std::size_t length = number_match(rest);
+    if (length == 0) return std::nullopt;
+    const auto value = read_number(rest.substr(0, length));
     if (!value || *value == 0.0) return std::nullopt;
-
-    std::size_t after = *length;
+    std::size_t unit_at = length;
     // The white space after a number that is read; the number is then taken (white space is a
     // boundary), and step 0 skips this white space next, so it is read twice at most.
-    while (const std::size_t ws = white_space_at(rest.substr(after))) after += ws;
-    const auto& units = lexicon().UNIT_MAP;
-    if (const auto unit = lexicon_hits(rest.substr(after)).longest(lexicon_index().UNIT_MAP)) {
-        return QuantityRead{*value, units[unit->slot].value, after + unit->length};
-    }
-    if (is_boundary(rest.substr(*length))) return QuantityRead{*value, NO_UNIT, *length};
-    return std::nullopt;
+    while (const std::size_t ws = white_space_at(rest.substr(unit_at))) unit_at += ws;
+    return NumberRead{*value, length, unit_at};
 }
 
 namespace {
@@ -108,7 +106,7 @@ std::optional<StandardRead> read_standard(std::string_view rest, std::size_t pre
     while (const std::size_t ws = white_space_at(rest.substr(end))) end += ws;
     std::size_t len = 0;
     while (end < rest.size() && is_code_character(rest.substr(end), len)) end += len;
-    return StandardRead{to_upper(trim(rest.substr(0, end))), end};
+    return StandardRead{upper_code(trim(rest.substr(0, end))), end};
 }
 
 std::size_t fallback_word_length(std::string_view rest) {

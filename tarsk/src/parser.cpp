@@ -53,6 +53,7 @@ bool absorbs_connector(TokenKind kind) {
 // has none yet.
 void flush_chunk(Group& group, std::string& pending, std::optional<Connector> c) {
     if (!pending.empty()) {
+        if (group.chunks.empty()) group.chunks.reserve(2);  // most groups have one or two
         group.chunks.push_back(Chunk{std::move(pending), c});
         pending.clear();
         return;
@@ -146,13 +147,15 @@ std::optional<Group> build_group(std::span<const TokenView> seg) {
 
 std::vector<Group> parse_token_views(std::span<const TokenView> all) {
     std::vector<Group> groups;
-    if (all.empty()) return groups;
-    const auto points = split_groups(all);
-    groups.reserve(points.size());
-    // The segments are disjoint, so each token goes into one group.
-    for (std::size_t k = 0; k < points.size(); ++k) {
-        const std::size_t end = k + 1 < points.size() ? points[k + 1] : all.size();
-        if (auto g = build_group(all.subspan(points[k], end - points[k]))) groups.push_back(std::move(*g));
+    // The segments are disjoint and each is scanned once to find its end, so each token goes into
+    // one group.
+    for (std::size_t start = 0; start < all.size();) {
+        const std::size_t end = segment_end(all, start);
+        if (auto g = build_group(all.subspan(start, end - start))) {
+            if (groups.empty()) groups.reserve(4);  // room for the usual few at once
+            groups.push_back(std::move(*g));
+        }
+        start = end;
     }
     return groups;
 }

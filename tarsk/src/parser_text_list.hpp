@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,13 +13,18 @@
 namespace tarsk {
 
 struct TextList {
-    // Removed entries stay in place, marked in `removed`, so removal never shifts the others.
+    // Removed entries stay in place, marked in the index, so removal never shifts the others.
     std::vector<std::string> texts;
-    // removed[slot] for slots below its size; empty until the first removal.
-    std::vector<bool> removed;
-    // Open addressing over slots + 1 (0: empty); removed slots stay as markers until a rebuild.
-    std::vector<std::uint32_t> table;
-    std::size_t table_used = 0;
+    struct Index {
+        // removed[slot] for slots below its size.
+        std::vector<bool> removed;
+        // Open addressing over slots + 1 (0: empty); empty while the list is short. Removed slots
+        // stay as markers until a rebuild.
+        std::vector<std::uint32_t> table;
+        std::size_t table_used = 0;
+    };
+    // Made by the first removal or when the list outgrows a short search; most lists never need it.
+    std::unique_ptr<Index> index;
 };
 
 // Appends the text unless a byte-equal text is already present.
