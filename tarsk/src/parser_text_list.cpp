@@ -12,6 +12,10 @@ namespace {
 
 // Lists up to this long are searched entry by entry; longer ones through the table.
 constexpr std::size_t SHORT_LIST = 16;
+// Table cells: EMPTY ends a probe, REMOVED held an entry that was removed (a probe goes on past it
+// and an added entry may take it), anything else is slot + 1.
+constexpr std::uint32_t EMPTY = 0;
+constexpr std::uint32_t REMOVED = std::numeric_limits<std::uint32_t>::max();
 
 bool is_live(const TextList& list, std::size_t slot) {
     return !list.index || slot >= list.index->removed.size() || !list.index->removed[slot];
@@ -19,32 +23,45 @@ bool is_live(const TextList& list, std::size_t slot) {
 
 bool has_table(const TextList& list) { return list.index && !list.index->table.empty(); }
 
-// The table cell of the live entry equal to `text`, or of the empty cell where it would go. The
-// table is at most half full, so a probe ends at an empty cell after a few steps on average.
-std::size_t probe(const TextList& list, std::string_view text) {
+struct Probe {
+    std::optional<std::size_t> found;  // the cell holding the text
+    std::size_t free = 0;              // else the cell where it would go
+};
+
+// The table is at most half full (removed cells counted as full), so a probe ends at an empty cell
+// after a few steps on average.
+Probe probe(const TextList& list, std::string_view text) {
     const auto& table = list.index->table;
     const std::size_t mask = table.size() - 1;
+    std::optional<std::size_t> free;
     for (std::size_t cell = std::hash<std::string_view>{}(text) & mask;; cell = (cell + 1) & mask) {
         const std::uint32_t entry = table[cell];
-        if (entry == 0) return cell;
-        const std::size_t slot = entry - 1;
-        if (is_live(list, slot) && list.texts[slot] == text) return cell;
+        if (entry == EMPTY) return Probe{std::nullopt, free.value_or(cell)};
+        if (entry == REMOVED) {
+            if (!free) free = cell;
+        } else if (list.texts[entry - 1] == text) {
+            return Probe{cell, 0};
+        }
     }
 }
 
-// Re-indexes the live entries in a table of at least four cells per entry; removed slots drop out.
+void place(TextList& list, std::size_t slot) {
+    auto& index = *list.index;
+    const std::size_t cell = probe(list, list.texts[slot]).free;
+    if (index.table[cell] == EMPTY) ++index.table_used;
+    index.table[cell] = static_cast<std::uint32_t>(slot + 1);
+}
+
+// Re-indexes the live entries in a table of at least four cells per entry; removed cells go.
 void rebuild(TextList& list) {
     if (!list.index) list.index = std::make_unique<TextList::Index>();
     std::size_t size = 64;
     while (size < 4 * list.texts.size()) size *= 2;
-    list.index->table.assign(size, 0);
+    list.index->table.assign(size, EMPTY);
     list.index->table_used = 0;
     // Each live entry is placed once.
-    for (std::size_t slot = 0; slot < list.texts.size(); ++slot) {
-        if (!is_live(list, slot)) continue;
-        list.index->table[probe(list, list.texts[slot])] = static_cast<std::uint32_t>(slot + 1);
-        ++list.index->table_used;
-    }
+    for (std::size_t slot = 0; slot < list.texts.size(); ++slot)
+        if (is_live(list, slot)) place(list, slot);
 }
 
 // The slot of the live entry equal to `text`, if any.
@@ -55,14 +72,14 @@ std::optional<std::size_t> find(const TextList& list, std::string_view text) {
             if (list.texts[slot] == text && is_live(list, slot)) return slot;
         return std::nullopt;
     }
-    const std::uint32_t entry = list.index->table[probe(list, text)];
-    if (entry == 0) return std::nullopt;
-    return entry - 1;
+    const auto cell = probe(list, text).found;
+    if (!cell) return std::nullopt;
+    return list.index->table[*cell] - 1;
 }
 
 template <typename Text>
 void append(TextList& list, Text&& text) {
-    if (list.texts.size() >= std::numeric_limits<std::uint32_t>::max() - 1) throw std::length_error("attribute list too long");
+    if (list.texts.size() >= REMOVED - 1) throw std::length_error("attribute list too long");
     // Lists are mostly short: room for a few at once rather than growing one by one.
     if (list.texts.empty()) list.texts.reserve(4);
     list.texts.emplace_back(std::forward<Text>(text));
@@ -70,14 +87,11 @@ void append(TextList& list, Text&& text) {
         if (list.texts.size() > SHORT_LIST) rebuild(list);
         return;
     }
-    auto& index = *list.index;
-    if (2 * (index.table_used + 1) > index.table.size()) {
+    if (2 * (list.index->table_used + 1) > list.index->table.size()) {
         rebuild(list);
         return;
     }
-    const std::size_t slot = list.texts.size() - 1;
-    index.table[probe(list, list.texts[slot])] = static_cast<std::uint32_t>(slot + 1);
-    ++index.table_used;
+    place(list, list.texts.size() - 1);
 }
 
 }  // namespace
@@ -94,9 +108,10 @@ void remove_text(TextList& list, std::string_view text) {
     const auto slot = find(list, text);
     if (!slot) return;
     if (!list.index) list.index = std::make_unique<TextList::Index>();
-    auto& removed = list.index->removed;
-    if (removed.size() <= *slot) removed.resize(list.texts.size(), false);
-    removed[*slot] = true;
+    auto& index = *list.index;
+    if (index.removed.size() <= *slot) index.removed.resize(list.texts.size(), false);
+    index.removed[*slot] = true;
+    if (has_table(list)) index.table[*probe(list, text).found] = REMOVED;
 }
 
 std::vector<std::string> take_texts(TextList&& list) {

@@ -13,15 +13,16 @@
 namespace tarsk {
 
 struct TextList {
-    // Removed entries stay in place, marked in the index, so removal never shifts the others.
+    // Removed entries stay in place, marked in the index, so removal never shifts the others (a
+    // removed text added again takes a new place at the end).
     std::vector<std::string> texts;
     struct Index {
         // removed[slot] for slots below its size.
         std::vector<bool> removed;
-        // Open addressing over slots + 1 (0: empty); empty while the list is short. Removed slots
-        // stay as markers until a rebuild.
+        // Open addressing over the live slots; empty while the list is short.
         std::vector<std::uint32_t> table;
-        std::size_t table_used = 0;
+        std::size_t table_used = 0;  // cells that are not empty
+
     };
     // Made by the first removal or when the list outgrows a short search; most lists never need it.
     std::unique_ptr<Index> index;
