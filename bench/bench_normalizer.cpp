@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "brellin/item_normalizer.hpp"
+#include "patterns.hpp"
 
 namespace {
 

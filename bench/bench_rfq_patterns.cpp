@@ -12,6 +12,7 @@
 #include "brellin/segmenter.hpp"
 #include "brellin/trade_terms.hpp"
 #include "tarsk/pattern.hpp"
+#include "patterns.hpp"
 
 namespace {
 
@@ -157,20 +158,20 @@ int main() {
     double ignored = 0;
     header("Patterns as written, where the engine runs an equivalent form");
     for (const Named& p : PATTERNS) {
-        if (p.get().compiled_text().empty()) continue;
-        const tarsk::Pattern quoted(p.get().text());
+        if (p.get().run_text().empty()) continue;
+        const tarsk::Pattern quoted(p.get().written_text());
         table(p.name, [&](const std::string& s) { (void)quoted.find_all(s); }, 2.0, ignored);
     }
 
     // The interpreter has none of the JIT's shortcuts; the fuzz checks compare it with the JIT.
     header("Without JIT: the form run, then the form written where they differ (a size is skipped after a run over 50 ms)");
     for (const Named& p : PATTERNS) {
-        const tarsk::Pattern run(p.get().text(), p.get().compiled_text(), false);
+        const tarsk::Pattern run(p.get().written_text(), p.get().run_text(), false);
         table(p.name, [&](const std::string& s) { (void)run.find_all(s); }, 0.05, ignored);
     }
     for (const Named& p : PATTERNS) {
-        if (p.get().compiled_text().empty()) continue;
-        const tarsk::Pattern quoted(p.get().text(), {}, false);
+        if (p.get().run_text().empty()) continue;
+        const tarsk::Pattern quoted(p.get().written_text(), {}, false);
         table(p.name, [&](const std::string& s) { (void)quoted.find_all(s); }, 0.05, ignored);
     }
     return 0;

@@ -13,6 +13,7 @@ prints the sizes and a few samples of each corpus; --parse (with the module on P
 shows how parse routes them and how many items the documents give.
 """
 import argparse
+import os
 import random
 
 QUERY_BYTES = (72, 90)  # accepted length of a query in UTF-8 bytes; the mean lands near 80
@@ -326,8 +327,17 @@ def main():
     parser.add_argument("--count", type=int, default=20000)
     parser.add_argument("--samples", type=int, default=5)
     parser.add_argument("--parse", action="store_true", help="route and count items with morvane")
+    parser.add_argument("--write", metavar="DIR",
+                        help="write queries.bin and rfq.bin for the C++ programs (each text as its "
+                             "byte length, a line feed, then its bytes)")
     args = parser.parse_args()
     corpora = {"queries": queries(args.count), "RFQ documents": rfq_documents(args.count)}
+    if args.write:
+        for file_name, texts in (("queries.bin", corpora["queries"]), ("rfq.bin", corpora["RFQ documents"])):
+            with open(os.path.join(args.write, file_name), "wb") as out:
+                for text in texts:
+                    data = text.encode("utf-8")
+                    out.write(b"%d\n" % len(data) + data)
     for name, texts in corpora.items():
         describe(name, texts, args.samples)
     if args.parse:

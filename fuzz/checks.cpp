@@ -6,7 +6,7 @@
 #include <memory>
 #include <set>
 
-#include "brellin/patterns.hpp"
+#include "patterns.hpp"
 #include "tarsk/pattern.hpp"
 #include "tarsk/text.hpp"
 
@@ -68,8 +68,8 @@ void check_patterns(std::string_view subject) {
     static const std::vector<Forms> forms = [] {
         std::vector<Forms> all;
         for (const tarsk::Pattern* p : brellin::all_patterns()) {
-            Forms f{p, std::make_unique<tarsk::Pattern>(p->text(), p->compiled_text(), false), nullptr};
-            if (!p->compiled_text().empty()) f.quoted = std::make_unique<tarsk::Pattern>(p->text(), "", false);
+            Forms f{p, std::make_unique<tarsk::Pattern>(p->written_text(), p->run_text(), false), nullptr};
+            if (!p->run_text().empty()) f.quoted = std::make_unique<tarsk::Pattern>(p->written_text(), "", false);
             all.push_back(std::move(f));
         }
         return all;

@@ -4,6 +4,7 @@
 #include "item_steps.hpp"
 #include "tarsk/number.hpp"
 #include "tarsk/text.hpp"
+#include "patterns.hpp"
 
 namespace brellin {
 

@@ -1,6 +1,7 @@
 #include "brellin/item_normalizer.hpp"
 #include "item_steps.hpp"
 #include "tarsk/text.hpp"
+#include "patterns.hpp"
 
 namespace brellin {
 

@@ -9,6 +9,7 @@
 #include "lower_case.hpp"
 #include "occurrence.hpp"
 #include "tarsk/text.hpp"
+#include "patterns.hpp"
 
 namespace brellin {
 

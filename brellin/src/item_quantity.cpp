@@ -6,6 +6,7 @@
 #include "occurrence.hpp"
 #include "tarsk/number.hpp"
 #include "tarsk/text.hpp"
+#include "patterns.hpp"
 
 namespace brellin {
 

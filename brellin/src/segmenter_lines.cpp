@@ -4,6 +4,7 @@
 
 #include "brellin/segmenter.hpp"
 #include "tarsk/text.hpp"
+#include "patterns.hpp"
 
 namespace brellin {
 

@@ -2,41 +2,10 @@
 
 #include <string>
 
+#include "patterns.hpp"
 #include "tarsk/text.hpp"
 
 namespace brellin {
-
-const tarsk::Pattern& CURRENCY_RE() {
-    static const tarsk::Pattern p(R"(\b(USD|EUR|GBP|CNY|JPY|KRW|VND|SGD|AUD|CAD)\b)");
-    return p;
-}
-
-const tarsk::Pattern& INCOTERM_PLACE_RE() {
-    static const tarsk::Pattern p(
-        R"(\b(EXW|FCA|FAS|FOB|CFR|CIF|CPT|CIP|DAP|DPU|DDP)\s+([A-Z][a-zA-Z]+(?:\s+[A-Z][a-zA-Z]+)?))");
-    return p;
-}
-
-const tarsk::Pattern& INCOTERM_RE() {
-    static const tarsk::Pattern p(R"(\b(EXW|FCA|FAS|FOB|CFR|CIF|CPT|CIP|DAP|DPU|DDP)\b)");
-    return p;
-}
-
-const tarsk::Pattern& DESTINATION_RE() {
-    static const tarsk::Pattern p(
-        R"((?i)\b(?:to|for|deliver(?:y)? to|destination)\s+([A-Z][a-zA-Z\s]{2,30})(?:[,.]|$))");
-    return p;
-}
-
-const tarsk::Pattern& LEAD_TIME_RE() {
-    static const tarsk::Pattern p(R"((?i)lead[\s-]?time[:\s]+([^.\n]+))");
-    return p;
-}
-
-const tarsk::Pattern& PAYMENT_RE() {
-    static const tarsk::Pattern p(R"((?i)(?:payment(?:\s+terms?)?|thanh\s+toán)[:\s]+([^.\n]+))");
-    return p;
-}
 
 namespace {
 

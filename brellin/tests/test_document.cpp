@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -29,6 +30,28 @@ TEST(UnescapeText, OnlyBackslashNAndBackslashT) {
         const std::string once = brellin::unescape_text(c.in);
         EXPECT_EQ(once, c.out) << c.in;
         EXPECT_EQ(brellin::unescape_text(once), once) << c.in;
+    }
+}
+
+// The one pass against the two replacements done in turn, on texts of backslashes, n, t and x.
+TEST(UnescapeText, OnePassEqualsTheTwoReplacementsInTurn) {
+    const auto replace = [](const std::string& text, char escape, char by) {
+        std::string out;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == escape) {
+                out += by;
+                ++i;
+            } else {
+                out += text[i];
+            }
+        }
+        return out;
+    };
+    std::mt19937 rng(3);
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        for (std::size_t n = rng() % 12; n > 0; --n) text += "\\ntx"[rng() % 4];
+        EXPECT_EQ(brellin::unescape_text(text), replace(replace(text, 'n', '\n'), 't', '\t')) << text;
     }
 }
 

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "brellin/item_normalizer.hpp"
-#include "brellin/patterns.hpp"
+#include "patterns.hpp"
 #include "brellin/segmenter.hpp"
 #include "brellin/trade_terms.hpp"
 #include "tarsk/tokenize.hpp"
@@ -120,7 +120,7 @@ struct BareResult {
 
 BareResult bare_jit_search(const tarsk::Pattern& p, const std::string& text) {
     const std::string source =
-        tarsk::translate_pattern(p.compiled_text().empty() ? p.text() : p.compiled_text());
+        tarsk::translate_pattern(p.run_text().empty() ? p.written_text() : p.run_text());
     const std::unique_ptr<pcre2_compile_context, decltype(&pcre2_compile_context_free)> cc(
         pcre2_compile_context_create(nullptr), pcre2_compile_context_free);
     pcre2_set_newline(cc.get(), PCRE2_NEWLINE_LF);
@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(Long, PatternSizes, ::testing::ValuesIn(CASES),
 TEST(PatternSizesTable, CoversEveryPattern) {
     std::set<const tarsk::Pattern*> covered;
     for (const Case& c : CASES) covered.insert(&c.pattern());
-    for (const tarsk::Pattern* p : brellin::all_patterns()) EXPECT_TRUE(covered.count(p)) << p->text();
+    for (const tarsk::Pattern* p : brellin::all_patterns()) EXPECT_TRUE(covered.count(p)) << p->written_text();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "brellin/segmenter.hpp"
 #include "occurrence.hpp"
+#include "patterns.hpp"
 
 using brellin::Segments;
 

@@ -4,7 +4,11 @@
 #include <pcre2.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <memory>
+
+#include "pattern_stats.hpp"
 
 namespace tarsk {
 
@@ -84,6 +88,7 @@ struct Pattern::Impl {
     pcre2_match_context* unbounded = nullptr;  // `context` with the heap limit lifted
     std::uint32_t group_count = 0;
     bool jit = false;
+    PatternStats stats;  // counted in the cost table's build only
 
     ~Impl() {
         pcre2_match_context_free(unbounded);
@@ -94,18 +99,35 @@ struct Pattern::Impl {
 
 namespace {
 
-struct MatchData {
-    pcre2_match_data* md;
-    explicit MatchData(const pcre2_code* code) : md(pcre2_match_data_create_from_pattern(code, nullptr)) {
-        if (md == nullptr) throw std::bad_alloc();
+// The match data of one search. Every thread keeps one block, big enough for the system's
+// patterns (a few groups each), and lends it to each search in turn instead of allocating one
+// per search; no search runs inside another, so one block per thread is enough. A pattern
+// with more groups gets a block of its own.
+class MatchData {
+public:
+    explicit MatchData(const Pattern::Impl& p) {
+        if (p.group_count + 1 > SHARED_PAIRS) {
+            own_ = pcre2_match_data_create_from_pattern(p.code, nullptr);
+            if (own_ == nullptr) throw std::bad_alloc();
+            md = own_;
+            return;
+        }
+        thread_local const std::unique_ptr<pcre2_match_data, decltype(&pcre2_match_data_free)> shared(
+            pcre2_match_data_create(SHARED_PAIRS, nullptr), pcre2_match_data_free);
+        if (shared == nullptr) throw std::bad_alloc();
+        md = shared.get();
     }
-    ~MatchData() { pcre2_match_data_free(md); }
+    ~MatchData() { pcre2_match_data_free(own_); }
     MatchData(const MatchData&) = delete;
     MatchData& operator=(const MatchData&) = delete;
+
+    pcre2_match_data* md = nullptr;
+
+private:
+    static constexpr std::uint32_t SHARED_PAIRS = 16;
+    pcre2_match_data* own_ = nullptr;
 };
 
-// A JIT stack of `size` bytes, reserved as address space and filled only as far as a search
-// goes, with a copy of `base` that hands it to the engine.
 struct JitStack {
     pcre2_jit_stack* stack;
     pcre2_match_context* context;
@@ -135,6 +157,21 @@ std::size_t jit_stack_size(std::size_t subject_size) {
 // Runs one match; true on a match, false on none; every other outcome raises.
 bool run(const Pattern::Impl& p, std::string_view subject, std::size_t offset, std::uint32_t options,
          pcre2_match_data* md) {
+#ifdef MORVANE_PATTERN_STATS
+    const auto started = std::chrono::steady_clock::now();
+    struct Count {
+        const Pattern::Impl& p;
+        std::size_t bytes;
+        std::chrono::steady_clock::time_point started;
+        ~Count() {
+            auto& st = const_cast<PatternStats&>(p.stats);
+            ++st.searches;
+            st.bytes += bytes;
+            st.ns += static_cast<std::uint64_t>(
+                std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - started).count());
+        }
+    } count{p, subject.size() - std::min(offset, subject.size()), started};
+#endif
     const auto* s = reinterpret_cast<PCRE2_SPTR>(subject.data());
     options |= PCRE2_NO_UTF_CHECK;
     // The JIT starts on the machine stack. None of the system's patterns needs more: their run
@@ -187,9 +224,9 @@ void expand(std::string& out, std::string_view subject, const Match& m, std::str
 
 }  // namespace
 
-Pattern::Pattern(std::string_view text, std::string_view compiled, bool jit)
-    : text_(text), compiled_(compiled), impl_(std::make_unique<Impl>()) {
-    const std::string source = translate_pattern(compiled.empty() ? text : compiled);
+Pattern::Pattern(std::string_view written, std::string_view run, bool jit)
+    : written_(written), run_(run), impl_(std::make_unique<Impl>()) {
+    const std::string source = translate_pattern(run.empty() ? written : run);
     pcre2_compile_context* cc = pcre2_compile_context_create(nullptr);
     if (cc == nullptr) throw std::bad_alloc();
     pcre2_set_newline(cc, PCRE2_NEWLINE_LF);
@@ -201,7 +238,7 @@ Pattern::Pattern(std::string_view text, std::string_view compiled, bool jit)
     pcre2_compile_context_free(cc);
     if (impl_->code == nullptr) {
         throw PatternError("pattern does not compile at " + std::to_string(err_offset) + ": " +
-                           error_text(err) + ": " + std::string(text));
+                           error_text(err) + ": " + std::string(written));
     }
     pcre2_pattern_info(impl_->code, PCRE2_INFO_CAPTURECOUNT, &impl_->group_count);
     if (jit) {
@@ -229,19 +266,35 @@ Pattern::~Pattern() = default;
 Pattern::Pattern(Pattern&&) noexcept = default;
 Pattern& Pattern::operator=(Pattern&&) noexcept = default;
 
+PatternStats& pattern_stats(const Pattern& p) { return p.impl_->stats; }
+
+StartInfo start_info(const Pattern& p) {
+    StartInfo info;
+    const pcre2_code* code = p.impl_->code;
+    pcre2_pattern_info(code, PCRE2_INFO_FIRSTCODETYPE, &info.first_type);
+    if (info.first_type == 1) pcre2_pattern_info(code, PCRE2_INFO_FIRSTCODEUNIT, &info.first_unit);
+    pcre2_pattern_info(code, PCRE2_INFO_LASTCODETYPE, &info.required_type);
+    if (info.required_type == 1) pcre2_pattern_info(code, PCRE2_INFO_LASTCODEUNIT, &info.required_unit);
+    const std::uint8_t* bitmap = nullptr;
+    pcre2_pattern_info(code, PCRE2_INFO_FIRSTBITMAP, &bitmap);
+    info.start_bitmap = bitmap != nullptr;
+    pcre2_pattern_info(code, PCRE2_INFO_MINLENGTH, &info.min_length);
+    return info;
+}
+
 bool Pattern::is_match(std::string_view subject, std::size_t offset) const {
-    MatchData md(impl_->code);
+    MatchData md(*impl_);
     return run(*impl_, subject, offset, 0, md.md);
 }
 
 std::optional<Match> Pattern::find(std::string_view subject, std::size_t offset) const {
-    MatchData md(impl_->code);
+    MatchData md(*impl_);
     if (!run(*impl_, subject, offset, 0, md.md)) return std::nullopt;
     return to_match(*impl_, md.md);
 }
 
 std::vector<Match> Pattern::find_all(std::string_view subject) const {
-    MatchData md(impl_->code);
+    MatchData md(*impl_);
     std::vector<Match> all;
     std::size_t offset = 0;
     std::uint32_t options = 0;

@@ -9,17 +9,6 @@
 
 namespace brellin {
 
-const tarsk::Pattern& BOLD_RE();
-const tarsk::Pattern& PRODUCT_PREFIX_RE();
-const tarsk::Pattern& SPEC_LABEL_RE();
-const tarsk::Pattern& QTY_NA_RE();
-const tarsk::Pattern& TARGET_PRICE_RE();
-const tarsk::Pattern& QTY_EN_RE();
-const tarsk::Pattern& QTY_VI_RE();
-const tarsk::Pattern& ORIGIN_VI_RE();
-const tarsk::Pattern& EMPTY_PARENS_RE();
-const tarsk::Pattern& DIMS_RE();
-
 // Takes price, currency, quantity, unit, origin and dimensions out of one line item and
 // rebuilds its text with the quantity and unit in front.
 NormalizedItem normalize_item(std::string_view text);

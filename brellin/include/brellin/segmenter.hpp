@@ -7,12 +7,6 @@
 
 namespace brellin {
 
-const tarsk::Pattern& RFQ_DETECT_RE();
-const tarsk::Pattern& NUMBERED_ITEM_RE();
-const tarsk::Pattern& BULLET_ITEM_RE();
-const tarsk::Pattern& ITEM_LINE_RE();
-const tarsk::Pattern& TRADE_HEADER_RE();
-
 // True when the text is an RFQ document (RFQ_DETECT_RE matches anywhere).
 bool looks_like_rfq(std::string_view text);
 // Numbered split, else bulleted split, else the line heuristic.

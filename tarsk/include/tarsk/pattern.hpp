@@ -37,18 +37,18 @@ struct PatternError : std::runtime_error {
 
 class Pattern {
 public:
-    // `text` is the pattern as written. `compiled`, when given, is an equivalent form that the
+    // `written` is the pattern as written. `run`, when given, is an equivalent form that the
     // engine runs instead (for patterns that backtrack badly); tests prove the two agree.
-    explicit Pattern(std::string_view text, std::string_view compiled = {}, bool jit = true);
+    explicit Pattern(std::string_view written, std::string_view run = {}, bool jit = true);
     ~Pattern();
     Pattern(Pattern&&) noexcept;
     Pattern& operator=(Pattern&&) noexcept;
     Pattern(const Pattern&) = delete;
     Pattern& operator=(const Pattern&) = delete;
 
-    const std::string& text() const { return text_; }
-    // The equivalent form the engine runs, or empty when it runs `text()` itself.
-    const std::string& compiled_text() const { return compiled_; }
+    const std::string& written_text() const { return written_; }
+    // The equivalent form the engine runs, or empty when it runs the written text itself.
+    const std::string& run_text() const { return run_; }
 
     // Subjects must be valid UTF-8. Searches see the whole subject, starting at `offset`.
     bool is_match(std::string_view subject, std::size_t offset = 0) const;
@@ -62,8 +62,11 @@ public:
     struct Impl;  // engine state, defined in pattern.cpp
 
 private:
-    std::string text_;
-    std::string compiled_;
+    friend struct PatternStats& pattern_stats(const Pattern&);
+    friend struct StartInfo start_info(const Pattern&);
+
+    std::string written_;
+    std::string run_;
     std::unique_ptr<Impl> impl_;
 };
 
