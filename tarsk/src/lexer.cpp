@@ -149,10 +149,10 @@ struct Scan {
 
 }  // namespace
 
-std::string prepare_query(std::string_view input) {
+std::string_view prepare_query(std::string_view input, std::string& storage) {
     // The scan cuts the text at byte offsets and the number search skips its UTF-8 check.
     if (!is_valid_utf8(input)) throw std::invalid_argument("tokenize: text is not valid UTF-8");
-    return lower_query(trim(input));
+    return lower_query(trim(input), storage);
 }
 
 std::vector<TokenView> scan_query(std::string_view prepared, std::forward_list<std::string>& codes) {
@@ -172,7 +172,8 @@ std::vector<TokenView> scan_query(std::string_view prepared, std::forward_list<s
 }
 
 std::vector<Token> tokenize(std::string_view input) {
-    const std::string prepared = prepare_query(input);
+    std::string storage;
+    const std::string_view prepared = prepare_query(input, storage);
     std::forward_list<std::string> codes;
     const std::vector<TokenView> scanned = scan_query(prepared, codes);
     std::vector<Token> merged;

@@ -48,24 +48,28 @@ void map_ascii_bytes(std::string& s, const AsciiMap& map) {
 
 }  // namespace
 
-std::string lower_query(std::string_view s) {
-    std::string out(s);
+std::string_view lower_query(std::string_view s, std::string& storage) {
     const AsciiMap& ascii = ascii_lower();
     // A character that lower-casing leaves alone has no full mapping either (the one character
     // with a full lower-case mapping, U+0130, and the one that looks at its neighbours, U+03A3,
     // both change), so such characters stay as they are and the ASCII ones map on their own.
-    // Each byte is read once, and each character beyond ASCII decoded once.
-    for (std::size_t pos = 0; pos < out.size();) {
-        const auto lead = static_cast<unsigned char>(out[pos]);
+    // Each byte is read once here, and each character beyond ASCII decoded once.
+    bool ascii_changes = false;
+    for (std::size_t pos = 0; pos < s.size();) {
+        const auto lead = static_cast<unsigned char>(s[pos]);
         if (lead < 0x80) {
-            out[pos++] = ascii[lead];
+            ascii_changes = ascii_changes || ascii[lead] != s[pos];
+            ++pos;
             continue;
         }
         UChar32 c = 0;
-        U8_NEXT_UNSAFE(out.data(), pos, c);
-        if (u_tolower(c) != c) return to_lower(s);
+        U8_NEXT_UNSAFE(s.data(), pos, c);
+        if (u_tolower(c) != c) return storage = to_lower(s);
     }
-    return out;
+    if (!ascii_changes) return s;
+    storage.assign(s);
+    map_ascii_bytes(storage, ascii);
+    return storage;
 }
 
 std::string upper_code(std::string_view s) {

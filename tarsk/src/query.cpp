@@ -14,7 +14,8 @@ ParseOutput parse_query(std::string_view text, QueryParts parts) {
     lexicon();
     ParseOutput out;
     {
-        const std::string prepared = prepare_query(text);  // rejects text that is not UTF-8
+        std::string storage;
+        const std::string_view prepared = prepare_query(text, storage);  // rejects text that is not UTF-8
         std::forward_list<std::string> codes;
         out.groups = parse_token_views(scan_query(prepared, codes));
     }

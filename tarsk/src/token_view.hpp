@@ -21,8 +21,9 @@ struct TokenView {
     std::string_view text;  // as Token::text
 };
 
-// The text the lexer scans: valid UTF-8 (else std::invalid_argument), trimmed, lower-cased.
-std::string prepare_query(std::string_view input);
+// The text the lexer scans: valid UTF-8 (else std::invalid_argument), trimmed, lower-cased. A view
+// of `input` when that is already so, else of `storage`.
+std::string_view prepare_query(std::string_view input, std::string& storage);
 
 // The tokens of a prepared text, adjacent words not merged (the group parser joins them with one
 // space either way). Views refer to `prepared`, to the lexicon, and to standard codes, which are
