@@ -53,7 +53,6 @@ bool absorbs_connector(TokenKind kind) {
 // has none yet.
 void flush_chunk(Group& group, std::string& pending, std::optional<Connector> c) {
     if (!pending.empty()) {
-        if (group.chunks.empty()) group.chunks.reserve(2);  // most groups have one or two
         group.chunks.push_back(Chunk{std::move(pending), c});
         pending.clear();
         return;
@@ -151,10 +150,7 @@ std::vector<Group> parse_token_views(std::span<const TokenView> all) {
     // one group.
     for (std::size_t start = 0; start < all.size();) {
         const std::size_t end = segment_end(all, start);
-        if (auto g = build_group(all.subspan(start, end - start))) {
-            if (groups.empty()) groups.reserve(4);  // room for the usual few at once
-            groups.push_back(std::move(*g));
-        }
+        if (auto g = build_group(all.subspan(start, end - start))) groups.push_back(std::move(*g));
         start = end;
     }
     return groups;

@@ -80,8 +80,6 @@ std::optional<std::size_t> find(const TextList& list, std::string_view text) {
 template <typename Text>
 void append(TextList& list, Text&& text) {
     if (list.texts.size() >= REMOVED - 1) throw std::length_error("attribute list too long");
-    // Lists are mostly short: room for a few at once rather than growing one by one.
-    if (list.texts.empty()) list.texts.reserve(4);
     list.texts.emplace_back(std::forward<Text>(text));
     if (!has_table(list)) {
         if (list.texts.size() > SHORT_LIST) rebuild(list);
