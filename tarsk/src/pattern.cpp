@@ -87,7 +87,6 @@ struct Pattern::Impl {
     pcre2_match_context* context = nullptr;
     pcre2_match_context* unbounded = nullptr;  // `context` with the heap limit lifted
     std::uint32_t group_count = 0;
-    bool jit = false;
     PatternStats stats;  // counted in the cost table's build only
 
     ~Impl() {
@@ -244,7 +243,6 @@ Pattern::Pattern(std::string_view written, std::string_view run, bool jit)
     if (jit) {
         const int rc = pcre2_jit_compile(impl_->code, PCRE2_JIT_COMPLETE);
         if (rc != 0) throw PatternError("JIT compilation failed: " + error_text(rc));
-        impl_->jit = true;
     }
     impl_->context = pcre2_match_context_create(nullptr);
     if (impl_->context == nullptr) throw std::bad_alloc();
