@@ -34,7 +34,7 @@ void run_core(const std::string& query) {
         auto result = brellin::parse_rfq_document(text, brellin::SearchPhrases::Skip);  // as parse calls it
         benchmark::DoNotOptimize(result);
     } else {
-        auto result = tarsk::parse_query(text);
+        auto result = tarsk::parse_query(text, tarsk::QueryParts::GroupsOnly);  // as parse calls it
         benchmark::DoNotOptimize(result);
     }
 }

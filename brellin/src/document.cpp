@@ -8,9 +8,7 @@
 #include "brellin/item_normalizer.hpp"
 #include "brellin/segmenter.hpp"
 #include "brellin/trade_terms.hpp"
-#include "tarsk/parser.hpp"
 #include "tarsk/query.hpp"
-#include "tarsk/tokenize.hpp"
 #include "tarsk/text.hpp"
 
 namespace brellin {
@@ -69,10 +67,10 @@ RfqItem build_item(const std::string& item_text, std::uint64_t index, const Trad
     return item;
 }
 
-// The groups as parse_query finds them, without its report or its copy of the text.
+// Only the groups of the parse, which the caller keeps no more of than the first.
 RfqItem build_first_group_item(const std::string& item_text, std::uint64_t index, const TradeTerms& trade) {
     NormalizedItem normalized = normalize_item(item_text);
-    std::vector<tarsk::Group> groups = tarsk::parse_tokens(tarsk::tokenize(normalized.text));
+    std::vector<tarsk::Group> groups = tarsk::parse_query(normalized.text, tarsk::QueryParts::GroupsOnly).groups;
     if (groups.size() > 1) groups.erase(groups.begin() + 1, groups.end());
     return item_fields(std::move(normalized), std::move(groups), index, trade);
 }
@@ -117,8 +115,6 @@ RfqResult parse_rfq_document(std::string_view text, SearchPhrases phrases) {
 
 TradeTerms parse_rfq_items(std::string_view text, const std::function<void(RfqItem&&)>& take) {
     Document document = read_document(text);
-    // tokenize expects the lexicon built, which parse_query does first thing, the empty text included.
-    tarsk::parse_query("");
     std::uint64_t index = 0;
     // As in parse_rfq_document: every byte of the document is in at most one item text.
     for (const auto& item_text : document.segments.items)

@@ -5,17 +5,19 @@
 namespace morvane {
 namespace {
 
-// The fields that an RFQ item takes from its first group, and a query item from its group.
-void copy_group_fields(const tarsk::Group& group, ParsedItem& item) {
-    item.chunks = join_chunks(group.chunks);
+// The fields that an RFQ item takes from its first group, and a query item from its group. The
+// group is spent: its lists move into the item.
+void move_group_fields(tarsk::Group&& group, ParsedItem& item) {
+    // A single chunk, the usual case, is the whole text: no connector follows the last chunk.
+    item.chunks = group.chunks.size() == 1 ? std::move(group.chunks.front().text) : join_chunks(group.chunks);
     item.qty_max = group.qty_max;
-    item.colors = group.colors;
-    item.sizes = group.sizes;
-    item.materials = group.materials;
-    item.genders = group.genders;
-    item.specs = group.specs;
-    item.standards = group.standards;
-    item.ambiguous = group.ambiguous;
+    item.colors = std::move(group.colors);
+    item.sizes = std::move(group.sizes);
+    item.materials = std::move(group.materials);
+    item.genders = std::move(group.genders);
+    item.specs = std::move(group.specs);
+    item.standards = std::move(group.standards);
+    item.ambiguous = std::move(group.ambiguous);
 }
 
 }  // namespace
@@ -33,31 +35,19 @@ std::string join_chunks(const std::vector<tarsk::Chunk>& chunks) {
     return text;
 }
 
-ParsedItem item_from_group(const tarsk::Group& group, std::uint64_t index) {
+ParsedItem item_from_group(tarsk::Group&& group, std::uint64_t index) {
     ParsedItem item;
-    copy_group_fields(group, item);
     item.index = index;
     item.qty = group.qty;
-    item.uom = group.uom;
+    item.uom = std::move(group.uom);
+    move_group_fields(std::move(group), item);
     return item;
 }
 
 ParsedItem item_from_rfq_item(brellin::RfqItem&& rfq) {
     ParsedItem item;
     // Only the first group reaches Python; quantity and unit are the normaliser's, not the group's.
-    if (!rfq.groups.empty()) {
-        tarsk::Group& group = rfq.groups.front();
-        // One chunk is its own text: join_chunks writes a connector only between two.
-        item.chunks = group.chunks.size() == 1 ? std::move(group.chunks.front().text) : join_chunks(group.chunks);
-        item.qty_max = group.qty_max;
-        item.colors = std::move(group.colors);
-        item.sizes = std::move(group.sizes);
-        item.materials = std::move(group.materials);
-        item.genders = std::move(group.genders);
-        item.specs = std::move(group.specs);
-        item.standards = std::move(group.standards);
-        item.ambiguous = std::move(group.ambiguous);
-    }
+    if (!rfq.groups.empty()) move_group_fields(std::move(rfq.groups.front()), item);
     item.index = rfq.index;
     item.qty = rfq.qty;
     item.uom = std::move(rfq.uom);
@@ -68,10 +58,11 @@ ParsedItem item_from_rfq_item(brellin::RfqItem&& rfq) {
     return item;
 }
 
-ParseResult result_from_query(const tarsk::ParseOutput& output) {
+ParseResult result_from_query(tarsk::ParseOutput&& output) {
     ParseResult result;
     result.items.reserve(output.groups.size());
-    for (std::size_t k = 0; k < output.groups.size(); ++k) result.items.push_back(item_from_group(output.groups[k], k + 1));
+    for (std::size_t k = 0; k < output.groups.size(); ++k)
+        result.items.push_back(item_from_group(std::move(output.groups[k]), k + 1));
     return result;
 }
 

@@ -14,8 +14,10 @@ namespace {
 // The component's record is destroyed before this returns, so only the new record survives.
 ParseResult parse_text(std::string_view query) {
     std::string text = brellin::unescape_text(query);
+    // Python never sees the query's report and copy, nor anything of an RFQ item but its first
+    // group and fields (see result_from_rfq).
     if (brellin::looks_like_rfq(text)) return result_from_rfq(text);
-    return result_from_query(tarsk::parse_query(text));
+    return result_from_query(tarsk::parse_query(text, tarsk::QueryParts::GroupsOnly));
 }
 
 // The interpreter lock is held throughout: the call touches no Python object between taking the

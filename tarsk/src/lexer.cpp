@@ -1,19 +1,22 @@
+#include <array>
 #include <stdexcept>
 
+#include "lexer_case.hpp"
 #include "lexer_match.hpp"
 #include "lexer_steps.hpp"
 #include "lexicon.hpp"
 #include "tarsk/records.hpp"
 #include "tarsk/text.hpp"
 #include "tarsk/tokenize.hpp"
+#include "token_view.hpp"
 
 namespace tarsk {
 
 namespace {
 
-Token text_token(TokenKind kind, std::string_view text) { return Token{kind, 0, 0.0, std::string(text)}; }
+TokenView text_token(TokenKind kind, std::string_view text) { return TokenView{kind, 0, 0.0, text}; }
 
-Token connector_token(Connector c) { return Token{TokenKind::Connector, static_cast<std::uint8_t>(c), 0.0, {}}; }
+TokenView connector_token(Connector c) { return TokenView{TokenKind::Connector, static_cast<std::uint8_t>(c), 0.0, {}}; }
 
 struct Scan {
     const Lexicon& lx = lexicon();
@@ -21,10 +24,17 @@ struct Scan {
     bool vietnamese = false;
     bool size_mode = false;
     bool word_seen = false;
-    std::vector<Token> tokens;
+    std::string_view text;
+    std::forward_list<std::string>& codes;
+    std::vector<TokenView> tokens{};
+    // The lexicon at the current position, and at ahead_at, where the last number's unit would
+    // start: lookups[ahead]. The step after a number without unit starts there.
+    std::array<LexiconHits, 2> lookups{};
+    std::size_t ahead = 0;
+    std::size_t ahead_at = std::string_view::npos;
 
-    void emit(Token t, bool new_size_mode) {
-        tokens.push_back(std::move(t));
+    void emit(TokenView t, bool new_size_mode) {
+        tokens.push_back(t);
         size_mode = new_size_mode;
     }
 
@@ -33,125 +43,152 @@ struct Scan {
         word_seen = true;
     }
 
-    // Takes the first step that succeeds at the start of `rest`; returns the bytes consumed.
-    std::size_t step(std::string_view rest) {
+    // Takes the first step that succeeds at `pos`; returns the bytes consumed.
+    std::size_t step(std::size_t pos) {
+        const std::string_view rest = text.substr(pos);
         if (const std::size_t ws = white_space_at(rest)) return ws;
-        if (const auto n = longest_list_match(ix.INTENT_PHRASES, rest)) return *n;
+        // A number without unit is followed by the place its unit was looked for.
+        const std::size_t here = pos == ahead_at ? ahead : 1 - ahead;
+        if (pos != ahead_at) find_lexicon_hits(rest, lookups[here]);
+        const LexiconHits& hits = lookups[here];
+        if (const std::size_t n = hits.length(ix.INTENT_PHRASES)) return n;
         if (size_mode) {
-            if (const auto hit = longest_map_match(ix.SIZE_MAP, lx.SIZE_MAP, rest)) {
-                emit(text_token(TokenKind::Size, hit->value), true);
-                return hit->length;
+            if (const std::size_t n = hits.length(ix.SIZE_MAP)) {
+                emit(text_token(TokenKind::Size, hits.value(ix.SIZE_MAP, lx.SIZE_MAP)), true);
+                return n;
             }
-            if (const auto n = number_match(rest); n && is_boundary(rest.substr(*n))) {
-                emit_word(rest.substr(0, *n), true);
-                return *n;
+            if (const std::size_t n = number_match(rest); n != 0 && is_boundary(rest.substr(n))) {
+                emit_word(rest.substr(0, n), true);
+                return n;
             }
-        } else if (const auto q = read_quantity(rest)) {
-            emit(Token{TokenKind::Quantity, q->unit, q->value, {}}, false);
-            return q->consumed;
+        } else if (const auto number = read_nonzero_number(rest)) {
+            // A number with a unit, or one followed by a boundary.
+            ahead = 1 - here;
+            ahead_at = pos + number->unit_at;
+            const LexiconHits& unit_hits = lookups[ahead];
+            find_lexicon_hits(rest.substr(number->unit_at), lookups[ahead]);
+            if (const std::size_t n = unit_hits.length(ix.UNIT_MAP)) {
+                const Unit unit = lx.UNIT_MAP[unit_hits.longest(ix.UNIT_MAP)->slot].value;
+                emit(TokenView{TokenKind::Quantity, unit, number->value, {}}, false);
+                return number->unit_at + n;
+            }
+            if (is_boundary(rest.substr(number->length))) {
+                emit(TokenView{TokenKind::Quantity, NO_UNIT, number->value, {}}, false);
+                return number->length;
+            }
         }
-        return later_step(rest);
+        return later_step(rest, hits);
     }
 
     // Steps 4 onwards: everything but white space, intent phrases, sizes in size mode and numbers.
-    std::size_t later_step(std::string_view rest) {
+    std::size_t later_step(std::string_view rest, const LexiconHits& hits) {
         if (rest[0] == '/' || rest[0] == ',') {
             emit(connector_token(Connector::ListSep), false);
             return 1;
         }
-        if (const auto n = longest_list_match(ix.TO_WORDS, rest)) {
+        if (const std::size_t n = hits.length(ix.TO_WORDS)) {
             tokens.push_back(connector_token(Connector::To));
-            return *n;
+            return n;
         }
-        for (const auto& [words, code] : {std::pair{&ix.AND_WORDS, Connector::And}, std::pair{&ix.OR_WORDS, Connector::Or}}) {
-            if (const auto n = longest_list_match(*words, rest)) {
+        for (const auto& [words, code] : {std::pair{ix.AND_WORDS, Connector::And}, std::pair{ix.OR_WORDS, Connector::Or}}) {
+            if (const std::size_t n = hits.length(words)) {
                 emit(connector_token(code), false);
                 word_seen = false;
-                return *n;
+                return n;
             }
         }
-        if (const auto n = longest_list_match(ix.SIZE_KEYWORDS, rest)) {
-            emit(Token{TokenKind::SizeKeyword, 0, 0.0, {}}, true);
-            return *n;
+        if (const std::size_t n = hits.length(ix.SIZE_KEYWORDS)) {
+            emit(TokenView{TokenKind::SizeKeyword, 0, 0.0, {}}, true);
+            return n;
         }
-        if (const auto n = longest_list_match(ix.COLOR_KEYWORDS, rest)) {
-            emit(Token{TokenKind::ColorKeyword, 0, 0.0, {}}, false);
-            return *n;
+        if (const std::size_t n = hits.length(ix.COLOR_KEYWORDS)) {
+            emit(TokenView{TokenKind::ColorKeyword, 0, 0.0, {}}, false);
+            return n;
         }
-        if (const auto n = longest_list_match(ix.MATERIAL_KEYWORDS, rest)) {
-            emit(Token{TokenKind::MaterialKeyword, 0, 0.0, {}}, false);
-            return *n;
+        if (const std::size_t n = hits.length(ix.MATERIAL_KEYWORDS)) {
+            emit(TokenView{TokenKind::MaterialKeyword, 0, 0.0, {}}, false);
+            return n;
         }
-        if (const auto n = longest_list_match(ix.PROTECTED_PHRASES, rest)) {
-            emit_word(rest.substr(0, *n), false);
-            return *n;
+        if (const std::size_t n = hits.length(ix.PROTECTED_PHRASES)) {
+            emit_word(rest.substr(0, n), false);
+            return n;
         }
         if (!vietnamese || word_seen) {
-            if (const auto n = map_token(TokenKind::Gender, ix.GENDER_MAP, lx.GENDER_MAP, rest)) return *n;
+            if (const std::size_t n = map_token(TokenKind::Gender, hits, ix.GENDER_MAP, lx.GENDER_MAP)) return n;
         }
-        if (auto standard = read_standard(rest)) {
-            emit(text_token(TokenKind::Standard, standard->code), false);
+        const auto prefix = hits.first(ix.STANDARD_PREFIXES);
+        if (auto standard = read_standard(rest, prefix ? prefix->length : 0)) {
+            const std::string& code = codes.emplace_front(std::move(standard->code));
+            emit(text_token(TokenKind::Standard, code), false);
             return standard->consumed;
         }
-        if (const auto n = map_token(TokenKind::Color, ix.COLOR_MAP, lx.COLOR_MAP, rest)) return *n;
-        if (const auto hit = longest_map_match(ix.SIZE_MAP, lx.SIZE_MAP, rest)) {
-            tokens.push_back(text_token(TokenKind::Size, hit->value));
-            return hit->length;
+        if (const std::size_t n = map_token(TokenKind::Color, hits, ix.COLOR_MAP, lx.COLOR_MAP)) return n;
+        if (const std::size_t n = hits.length(ix.SIZE_MAP)) {
+            tokens.push_back(text_token(TokenKind::Size, hits.value(ix.SIZE_MAP, lx.SIZE_MAP)));
+            return n;
         }
         if (!vietnamese || word_seen) {
-            if (const auto n = map_token(TokenKind::Material, ix.MATERIAL_MAP, lx.MATERIAL_MAP, rest)) return *n;
+            if (const std::size_t n = map_token(TokenKind::Material, hits, ix.MATERIAL_MAP, lx.MATERIAL_MAP)) return n;
         }
         if (!vietnamese) {
-            if (const auto n = map_token(TokenKind::Country, ix.COUNTRY_MAP, lx.COUNTRY_MAP, rest)) return *n;
+            if (const std::size_t n = map_token(TokenKind::Country, hits, ix.COUNTRY_MAP, lx.COUNTRY_MAP)) return n;
         }
         const std::size_t n = fallback_word_length(rest);
         emit_word(rest.substr(0, n), false);
         return n;
     }
 
-    // A map step whose token ends size mode and leaves word_seen as it is.
-    std::optional<std::size_t> map_token(TokenKind kind, const KeyIndex& keys, const LexiconMap& map,
-                                         std::string_view rest) {
-        const auto hit = longest_map_match(keys, map, rest);
-        if (!hit) return std::nullopt;
-        emit(text_token(kind, hit->value), false);
-        return hit->length;
+    // A map step whose token ends size mode and leaves word_seen as it is; returns the bytes
+    // consumed, 0 when the map has no qualifying key here.
+    std::size_t map_token(TokenKind kind, const LexiconHits& hits, KeyIndex keys, const LexiconMap& map) {
+        const std::size_t n = hits.length(keys);
+        if (n != 0) emit(text_token(kind, hits.value(keys, map)), false);
+        return n;
     }
 };
 
-// Adjacent words become one, joined by a single space.
-std::vector<Token> merge_words(std::vector<Token> scanned) {
-    std::vector<Token> merged;
-    merged.reserve(scanned.size());
-    // Each token is moved once and each word's text appended once.
-    for (Token& t : scanned) {
-        if (t.kind == TokenKind::Word && !merged.empty() && merged.back().kind == TokenKind::Word) {
-            merged.back().text += ' ';
-            merged.back().text += t.text;
-            continue;
-        }
-        merged.push_back(std::move(t));
-    }
-    return merged;
-}
-
 }  // namespace
 
-std::vector<Token> tokenize(std::string_view input) {
+std::string_view prepare_query(std::string_view input, std::string& storage) {
     // The scan cuts the text at byte offsets and the number search skips its UTF-8 check.
     if (!is_valid_utf8(input)) throw std::invalid_argument("tokenize: text is not valid UTF-8");
-    const std::string prepared = to_lower(trim(input));
-    Scan scan;
+    return lower_query(trim(input), storage);
+}
+
+std::vector<TokenView> scan_query(std::string_view prepared, std::forward_list<std::string>& codes) {
+    Scan scan{.text = prepared, .codes = codes};
     scan.vietnamese = is_vietnamese(prepared);
+    // Short queries, the usual case, fit at once; longer ones grow from there.
+    scan.tokens.reserve(std::min<std::size_t>(prepared.size() / 2 + 1, 64));
     // Each step consumes at least one byte. Beyond what it consumes a step reads only lexicon
     // keys of at most 20 bytes and the boundary after them, a number run it leaves (the number
     // search reads each digit at most twice: a failed number leaves at most the part after its
     // separator) and the white space after a number it takes (skipped next by step 0), so every
     // byte is read a fixed number of times.
     for (std::size_t pos = 0; pos < prepared.size();) {
-        pos += scan.step(std::string_view(prepared).substr(pos));
+        pos += scan.step(pos);
     }
-    return merge_words(std::move(scan.tokens));
+    return std::move(scan.tokens);
+}
+
+std::vector<Token> tokenize(std::string_view input) {
+    std::string storage;
+    const std::string_view prepared = prepare_query(input, storage);
+    std::forward_list<std::string> codes;
+    const std::vector<TokenView> scanned = scan_query(prepared, codes);
+    std::vector<Token> merged;
+    merged.reserve(scanned.size());
+    // Adjacent words become one, joined by a single space; each token is copied once and each
+    // word's text appended once.
+    for (const TokenView& t : scanned) {
+        if (t.kind == TokenKind::Word && !merged.empty() && merged.back().kind == TokenKind::Word) {
+            merged.back().text += ' ';
+            merged.back().text += t.text;
+            continue;
+        }
+        merged.push_back(Token{t.kind, t.sub, t.value, std::string(t.text)});
+    }
+    return merged;
 }
 
 }  // namespace tarsk

@@ -1,113 +1,164 @@
 #include "lexer_match.hpp"
 
-#include <algorithm>
+#include <map>
 #include <stdexcept>
+#include <vector>
 
 #include "tarsk/text.hpp"
 
 namespace tarsk {
 
-std::size_t white_space_at(std::string_view rest) {
-    if (rest.empty()) return 0;
-    const auto lead = static_cast<unsigned char>(rest[0]);
-    if (lead < 0x80) return is_white_space(lead) ? 1 : 0;
-    std::size_t len = 0;
-    return is_white_space(decode_utf8(rest, 0, len)) ? len : 0;
-}
-
-bool is_boundary(std::string_view rest) {
-    if (rest.empty()) return true;
-    switch (rest[0]) {
-        case '!': case ')': case ',': case '-': case '.': case '/': case '?':
-            return true;
-        default:
-            return white_space_at(rest) != 0;
-    }
-}
-
-KeyIndex make_index(const std::vector<std::string_view>& keys) {
-    if (keys.size() > UINT16_MAX) throw std::length_error("too many lexicon keys");
-    KeyIndex index;
-    for (std::size_t slot = 0; slot < keys.size(); ++slot) {
-        if (keys[slot].empty()) throw std::logic_error("empty lexicon key");
-        index.entries.push_back({keys[slot], static_cast<std::uint16_t>(slot)});
-    }
-    // Grouped by first byte; within a group longest first, so the first qualifying key wins.
-    std::stable_sort(index.entries.begin(), index.entries.end(), [](const auto& a, const auto& b) {
-        const auto fa = static_cast<unsigned char>(a.key[0]);
-        const auto fb = static_cast<unsigned char>(b.key[0]);
-        if (fa != fb) return fa < fb;
-        return a.key.size() > b.key.size();
-    });
-    std::size_t e = 0;
-    // Built once per list: 257 slots, each key passed once.
-    for (std::size_t b = 0; b <= 256; ++b) {
-        while (e < index.entries.size() && static_cast<unsigned char>(index.entries[e].key[0]) < b) ++e;
-        index.first[b] = static_cast<std::uint16_t>(e);
-    }
-    return index;
-}
-
 namespace {
 
-template <typename Visit>
-void visit_bucket(const KeyIndex& index, std::string_view rest, Visit visit) {
-    if (rest.empty()) return;
-    const auto b = static_cast<unsigned char>(rest[0]);
-    // Only the keys that share the position's first byte: a fixed few, whatever the text.
-    for (std::size_t i = index.first[b]; i < index.first[b + 1]; ++i) {
-        if (!visit(index.entries[i])) return;
+struct Terminal {
+    std::uint8_t field;
+    std::uint16_t slot;
+};
+
+// Every key of the lexicon, byte by byte. An edge carries what the walk needs of the node it
+// leads to (where that node's own edges lie, whether keys end there), so each byte of the text
+// costs one search among a few edges. The root's edges are found through a table of the 256
+// first bytes.
+struct LexiconTrie {
+    struct Edge {
+        unsigned char byte = 0;
+        bool ends_key = false;         // some key ends at the child
+        std::uint16_t child_edge_count = 0;
+        std::uint32_t child_edges = 0;  // edges [child_edges, child_edges + child_edge_count)
+        std::uint32_t child = 0;        // 0: no edge (the root is nobody's child)
+    };
+    struct Terminals {
+        std::uint32_t first = 0;  // terminal_list [first, first + count)
+        std::uint32_t count = 0;
+    };
+    std::array<Edge, 256> root{};
+    std::vector<Edge> edges;
+    std::vector<Terminals> terminals;  // per node
+    std::vector<Terminal> terminal_list;
+
+    // The edge out of the node that `from` leads to along `byte`, or null.
+    const Edge* next(const Edge& from, unsigned char byte) const {
+        // A node has at most one edge per byte value, and most have one or two.
+        const Edge* const end = edges.data() + from.child_edges + from.child_edge_count;
+        for (const Edge* e = edges.data() + from.child_edges; e != end; ++e)
+            if (e->byte == byte) return e;
+        return nullptr;
+    }
+};
+
+// Fields in the order of LexiconIndex, which numbers them 0..14.
+std::array<std::vector<std::string_view>, LEXICON_FIELDS> field_keys(const Lexicon& lx) {
+    return {lx.STANDARD_PREFIXES, lx.SIZE_KEYWORDS,     lx.COLOR_KEYWORDS,        lx.MATERIAL_KEYWORDS,
+            lx.INTENT_PHRASES,    lx.PROTECTED_PHRASES, lx.AND_WORDS,             lx.OR_WORDS,
+            lx.TO_WORDS,          map_keys(lx.COLOR_MAP), map_keys(lx.SIZE_MAP),  map_keys(lx.MATERIAL_MAP),
+            map_keys(lx.GENDER_MAP), map_keys(lx.COUNTRY_MAP), map_keys(lx.UNIT_MAP)};
+}
+
+LexiconTrie build_trie(const Lexicon& lx) {
+    struct Building {
+        std::map<unsigned char, std::uint32_t> children;
+        std::vector<Terminal> terminals;
+    };
+    std::vector<Building> tree(1);
+    const auto fields = field_keys(lx);
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        const auto& keys = fields[field];
+        if (keys.size() > UINT16_MAX) throw std::length_error("too many lexicon keys");
+        for (std::size_t slot = 0; slot < keys.size(); ++slot) {
+            const std::string_view key = keys[slot];
+            if (key.empty()) throw std::logic_error("empty lexicon key");
+            if (key.size() > UINT8_MAX) throw std::length_error("lexicon key too long");
+            std::uint32_t node = 0;
+            for (const char c : key) {  // each key once, byte by byte
+                const auto [it, added] = tree[node].children.try_emplace(static_cast<unsigned char>(c),
+                                                                         static_cast<std::uint32_t>(tree.size()));
+                node = it->second;
+                if (added) tree.emplace_back();
+            }
+            auto& terminals = tree[node].terminals;
+            // A key listed twice in one field answers with its first place, as a scan of the list would.
+            bool seen = false;
+            for (const Terminal& t : terminals) seen = seen || t.field == field;
+            if (!seen) terminals.push_back({static_cast<std::uint8_t>(field), static_cast<std::uint16_t>(slot)});
+        }
+    }
+    LexiconTrie trie;
+    trie.terminals.resize(tree.size());
+    // Each node's edges and keys are laid out once: its edges sit together in node order.
+    std::vector<std::uint32_t> first_edge(tree.size());
+    std::uint32_t edge_total = 0;
+    for (std::size_t id = 0; id < tree.size(); ++id) {
+        first_edge[id] = edge_total;
+        edge_total += static_cast<std::uint32_t>(tree[id].children.size());
+        trie.terminals[id] = {static_cast<std::uint32_t>(trie.terminal_list.size()),
+                              static_cast<std::uint32_t>(tree[id].terminals.size())};
+        trie.terminal_list.insert(trie.terminal_list.end(), tree[id].terminals.begin(), tree[id].terminals.end());
+    }
+    for (std::size_t id = 0; id < tree.size(); ++id) {
+        for (const auto& [byte, target] : tree[id].children) {
+            const LexiconTrie::Edge edge{byte, !tree[target].terminals.empty(),
+                                         static_cast<std::uint16_t>(tree[target].children.size()), first_edge[target],
+                                         target};
+            if (id == 0) trie.root[byte] = edge;
+            trie.edges.push_back(edge);
+        }
+    }
+    return trie;
+}
+
+// Every key that ends `depth` bytes into `rest`, at `node`.
+void record_keys(const LexiconTrie& trie, std::uint32_t node, std::string_view rest, std::size_t depth,
+                 LexiconHits& hits) {
+    const bool boundary = is_boundary(rest.substr(depth));
+    const auto [first, count] = trie.terminals[node];
+    // A key ends at a node at most once per field: at most 15 entries.
+    for (std::uint32_t t = first; t < first + count; ++t) {
+        const Terminal& term = trie.terminal_list[t];
+        hits.record(term.field, term.slot, static_cast<std::uint8_t>(depth), boundary);
     }
 }
 
-LexiconIndex build_index(const Lexicon& lx) {
-    return LexiconIndex{
-        make_index(lx.STANDARD_PREFIXES), make_index(lx.SIZE_KEYWORDS),     make_index(lx.COLOR_KEYWORDS),
-        make_index(lx.MATERIAL_KEYWORDS), make_index(lx.INTENT_PHRASES),    make_index(lx.PROTECTED_PHRASES),
-        make_index(lx.AND_WORDS),         make_index(lx.OR_WORDS),          make_index(lx.TO_WORDS),
-        make_index(map_keys(lx.COLOR_MAP)), make_index(map_keys(lx.SIZE_MAP)), make_index(map_keys(lx.MATERIAL_MAP)),
-        make_index(map_keys(lx.GENDER_MAP)), make_index(map_keys(lx.COUNTRY_MAP)), make_index(map_keys(lx.UNIT_MAP)),
-    };
+const LexiconTrie& lexicon_trie() {
+    static const LexiconTrie trie = build_trie(lexicon());
+    return trie;
 }
 
 }  // namespace
 
-// Each key of the bucket is compared over at most its own length (20 bytes at the most) and the
-// one boundary character after it.
-std::optional<KeyHit> longest_key(const KeyIndex& index, std::string_view rest) {
-    std::optional<KeyHit> hit;
-    visit_bucket(index, rest, [&](const KeyIndex::Entry& e) {
-        if (rest.starts_with(e.key) && is_boundary(rest.substr(e.key.size()))) {
-            hit = KeyHit{e.slot, e.key.size()};
-            return false;
-        }
-        return true;
-    });
-    return hit;
-}
-
-std::optional<KeyHit> first_prefix(const KeyIndex& index, std::string_view rest) {
-    std::optional<KeyHit> hit;
-    visit_bucket(index, rest, [&](const KeyIndex::Entry& e) {
-        if (rest.starts_with(e.key) && (!hit || e.slot < hit->slot)) hit = KeyHit{e.slot, e.key.size()};
-        return true;
-    });
-    return hit;
-}
-
 const LexiconIndex& lexicon_index() {
-    static const LexiconIndex index = build_index(lexicon());
+    static const LexiconIndex index{{0}, {1}, {2}, {3}, {4}, {5}, {6}, {7}, {8}, {9}, {10}, {11}, {12}, {13}, {14}};
     return index;
 }
 
-std::optional<std::size_t> longest_list_match(const KeyIndex& list, std::string_view rest) {
-    if (const auto hit = longest_key(list, rest)) return hit->length;
-    return std::nullopt;
+void find_lexicon_hits(std::string_view rest, LexiconHits& hits) {
+    hits.clear();
+    if (rest.empty()) return;
+    const LexiconTrie& trie = lexicon_trie();
+    const LexiconTrie::Edge* edge = &trie.root[static_cast<unsigned char>(rest[0])];
+    if (edge->child == 0) return;
+    // One edge per byte, and no path is longer than the longest key (at most 255 bytes, 20 in the
+    // lexicon), so the walk reads at most that many bytes, plus one boundary character after each
+    // key that ends on the way.
+    for (std::size_t depth = 1;; ++depth) {
+        if (edge->ends_key) record_keys(trie, edge->child, rest, depth, hits);
+        if (depth == rest.size()) return;
+        edge = trie.next(*edge, static_cast<unsigned char>(rest[depth]));
+        if (edge == nullptr) return;
+    }
 }
 
-std::optional<MapHit> longest_map_match(const KeyIndex& keys, const LexiconMap& map, std::string_view rest) {
-    if (const auto hit = longest_key(keys, rest)) return MapHit{map[hit->slot].value, hit->length};
-    return std::nullopt;
+LexiconHits lexicon_hits(std::string_view rest) {
+    LexiconHits hits;
+    find_lexicon_hits(rest, hits);
+    return hits;
+}
+
+std::optional<KeyHit> longest_key(const KeyIndex& index, std::string_view rest) {
+    return lexicon_hits(rest).longest(index);
+}
+
+std::optional<KeyHit> first_prefix(const KeyIndex& index, std::string_view rest) {
+    return lexicon_hits(rest).first(index);
 }
 
 }  // namespace tarsk

@@ -1,6 +1,6 @@
-// Longest-match lookups of lexicon lists and maps against the rest of the prepared text.
-// Keys are indexed by first byte, longest first, so a lookup touches only the few keys that
-// can start at the position instead of the whole list.
+// Longest-match lookups of lexicon lists and maps against the rest of the prepared text. Every
+// key of every list and map sits in one trie, so a single walk along the text answers all of
+// them at once, reading each byte of the text once however many keys share it.
 #pragma once
 
 #include <array>
@@ -8,59 +8,87 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <vector>
 
+#include "lexer_space.hpp"
 #include "lexicon.hpp"
 
 namespace tarsk {
 
-// Byte length of the white-space character that starts `rest`, or 0.
-std::size_t white_space_at(std::string_view rest);
-
-// Whether a match ending right before `rest` ends a word there.
-bool is_boundary(std::string_view rest);
-
+// One list or map of the lexicon, as the trie knows it.
 struct KeyIndex {
-    struct Entry {
-        std::string_view key;
-        std::uint16_t slot;  // position of the key in its list or map
-    };
-    // Entries whose key starts with byte b are entries[first[b] .. first[b + 1]).
-    std::array<std::uint16_t, 257> first{};
-    std::vector<Entry> entries;
+    std::uint8_t field;
 };
 
-KeyIndex make_index(const std::vector<std::string_view>& keys);
-
-struct KeyHit {
-    std::uint16_t slot;
-    std::size_t length;
-};
-
-// The longest key that `rest` begins with and that is followed by a boundary.
-std::optional<KeyHit> longest_key(const KeyIndex& index, std::string_view rest);
-
-// The key earliest in list order that `rest` begins with, no boundary required.
-std::optional<KeyHit> first_prefix(const KeyIndex& index, std::string_view rest);
-
-// One index per lexicon list and map, built once from lexicon().
+// One index per lexicon list and map.
 struct LexiconIndex {
     KeyIndex STANDARD_PREFIXES, SIZE_KEYWORDS, COLOR_KEYWORDS, MATERIAL_KEYWORDS, INTENT_PHRASES,
         PROTECTED_PHRASES, AND_WORDS, OR_WORDS, TO_WORDS;
     KeyIndex COLOR_MAP, SIZE_MAP, MATERIAL_MAP, GENDER_MAP, COUNTRY_MAP, UNIT_MAP;
 };
+inline constexpr std::size_t LEXICON_FIELDS = 15;
 
 const LexiconIndex& lexicon_index();
 
-// Byte length of the longest qualifying entry of an indexed list.
-std::optional<std::size_t> longest_list_match(const KeyIndex& list, std::string_view rest);
-
-struct MapHit {
-    std::string_view value;
+struct KeyHit {
+    std::uint16_t slot;  // position of the key in its list or map
     std::size_t length;
 };
 
-// The value and byte length of the longest qualifying key of an indexed map.
-std::optional<MapHit> longest_map_match(const KeyIndex& keys, const LexiconMap& map, std::string_view rest);
+// What every list and map of the lexicon holds at one position of the text.
+class LexiconHits {
+public:
+    // The longest key that the text begins with and that is followed by a boundary.
+    std::optional<KeyHit> longest(KeyIndex index) const { return hit(longest_mask_, longest_, index); }
+    // The key earliest in list order that the text begins with, no boundary required.
+    std::optional<KeyHit> first(KeyIndex index) const { return hit(first_mask_, first_, index); }
+    // Byte length of longest(index), 0 when there is none.
+    std::size_t length(KeyIndex index) const {
+        return (longest_mask_ >> index.field & 1) != 0 ? longest_[index.field].length : 0;
+    }
+    // The value of a map's longest qualifying key; only when length(index) is not 0.
+    std::string_view value(KeyIndex index, const LexiconMap& map) const {
+        return map[longest_[index.field].slot].value;
+    }
+
+    // Forgets every key noted so far.
+    void clear() { longest_mask_ = first_mask_ = 0; }
+    // Notes a key of `field` that the text begins with; keys come shortest first.
+    void record(std::uint8_t field, std::uint16_t slot, std::uint8_t length, bool boundary) {
+        const std::uint32_t bit = std::uint32_t{1} << field;
+        if ((first_mask_ & bit) == 0 || slot < first_[field].slot) first_[field] = {slot, length};
+        first_mask_ |= bit;
+        // A later qualifying key is longer, so it replaces an earlier one.
+        if (boundary) {
+            longest_[field] = {slot, length};
+            longest_mask_ |= bit;
+        }
+    }
+
+private:
+    struct Found {
+        std::uint16_t slot;
+        std::uint8_t length;
+    };
+    using Fields = std::array<Found, LEXICON_FIELDS>;
+    static std::optional<KeyHit> hit(std::uint32_t mask, const Fields& found, KeyIndex index) {
+        if ((mask >> index.field & 1) == 0) return std::nullopt;
+        return KeyHit{found[index.field].slot, found[index.field].length};
+    }
+    // Bit f tells that entry f of the array beside it is set; the arrays are left unset otherwise,
+    // since most positions match only a few fields.
+    std::uint32_t longest_mask_ = 0;
+    std::uint32_t first_mask_ = 0;
+    Fields longest_;
+    Fields first_;
+};
+
+// All lists and maps at the start of `rest`, from one walk of the trie.
+LexiconHits lexicon_hits(std::string_view rest);
+// The same, into `hits` (whatever it held before).
+void find_lexicon_hits(std::string_view rest, LexiconHits& hits);
+
+// One field's answer alone; the lexer asks lexicon_hits once per position instead.
+std::optional<KeyHit> longest_key(const KeyIndex& index, std::string_view rest);
+std::optional<KeyHit> first_prefix(const KeyIndex& index, std::string_view rest);
 
 }  // namespace tarsk

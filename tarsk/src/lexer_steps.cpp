@@ -1,5 +1,6 @@
 #include "lexer_steps.hpp"
 
+#include "lexer_case.hpp"
 #include "lexer_match.hpp"
 #include "tarsk/number.hpp"
 #include "tarsk/text.hpp"
@@ -11,13 +12,41 @@ const Pattern& NUMBER_RE() {
     return pattern;
 }
 
-std::optional<std::size_t> number_match(std::string_view rest) {
-    if (rest.empty()) return std::nullopt;
+namespace {
+
+// Length of the run of ASCII digits at the start of `s`.
+std::size_t ascii_digits(std::string_view s) {
+    std::size_t n = 0;
+    // Each byte of the run is read once, and the one that ends it.
+    while (n < s.size() && s[n] >= '0' && s[n] <= '9') ++n;
+    return n;
+}
+
+bool is_ascii_byte(std::string_view s, std::size_t pos) {
+    return pos >= s.size() || static_cast<unsigned char>(s[pos]) < 0x80;
+}
+
+}  // namespace
+
+std::size_t number_match(std::string_view rest) {
+    if (rest.empty()) return 0;
     // The only ASCII decimal digits are 0-9; skip the engine for every other ASCII byte.
     const auto lead = static_cast<unsigned char>(rest[0]);
-    if (lead < 0x80 && (lead < '0' || lead > '9')) return std::nullopt;
+    if (lead < 0x80 && (lead < '0' || lead > '9')) return 0;
+    // Nor for a character outside the numeric categories, which hold every decimal digit.
+    std::size_t len = 0;
+    if (lead >= 0x80 && !is_numeric(decode_utf8(rest, 0, len))) return 0;
+    // ASCII digits with an ASCII byte (or the end) wherever a run of digits could go on decide the
+    // match alone; only a byte that could be another script's digit needs the engine.
+    if (const std::size_t whole = ascii_digits(rest); whole > 0 && is_ascii_byte(rest, whole)) {
+        if (whole + 1 >= rest.size() || (rest[whole] != '.' && rest[whole] != ',')) return whole;
+        const std::string_view after = rest.substr(whole + 1);
+        const std::size_t fraction = ascii_digits(after);
+        if (fraction == 0 && is_ascii_byte(after, 0)) return whole;
+        if (fraction > 0 && is_ascii_byte(after, fraction)) return whole + 1 + fraction;
+    }
     const auto m = NUMBER_RE().find(rest);
-    if (!m) return std::nullopt;
+    if (!m) return 0;
     return m->end();
 }
 
@@ -43,22 +72,16 @@ bool is_vietnamese(std::string_view prepared) {
     return false;
 }
 
-std::optional<QuantityRead> read_quantity(std::string_view rest) {
-    const auto length = number_match(rest);
-    if (!length) return std::nullopt;
-    const auto value = read_number(rest.substr(0, *length));
+std::optional<NumberRead> read_nonzero_number(std::string_view rest) {
+    const std::size_t length = number_match(rest);
+    if (length == 0) return std::nullopt;
+    const auto value = read_number(rest.substr(0, length));
     if (!value || *value == 0.0) return std::nullopt;
-
-    std::size_t after = *length;
+    std::size_t unit_at = length;
     // The white space after a number that is read; the number is then taken (white space is a
     // boundary), and step 0 skips this white space next, so it is read twice at most.
-    while (const std::size_t ws = white_space_at(rest.substr(after))) after += ws;
-    const auto& units = lexicon().UNIT_MAP;
-    if (const auto unit = longest_key(lexicon_index().UNIT_MAP, rest.substr(after))) {
-        return QuantityRead{*value, units[unit->slot].value, after + unit->length};
-    }
-    if (is_boundary(rest.substr(*length))) return QuantityRead{*value, NO_UNIT, *length};
-    return std::nullopt;
+    while (const std::size_t ws = white_space_at(rest.substr(unit_at))) unit_at += ws;
+    return NumberRead{*value, length, unit_at};
 }
 
 namespace {
@@ -76,15 +99,14 @@ bool is_code_character(std::string_view rest, std::size_t& len) {
 
 }  // namespace
 
-std::optional<StandardRead> read_standard(std::string_view rest) {
-    const auto prefix = first_prefix(lexicon_index().STANDARD_PREFIXES, rest);
-    if (!prefix) return std::nullopt;
-    std::size_t end = prefix->length;
+std::optional<StandardRead> read_standard(std::string_view rest, std::size_t prefix_length) {
+    if (prefix_length == 0) return std::nullopt;
+    std::size_t end = prefix_length;
     // Both runs are consumed by the step, each character read once.
     while (const std::size_t ws = white_space_at(rest.substr(end))) end += ws;
     std::size_t len = 0;
     while (end < rest.size() && is_code_character(rest.substr(end), len)) end += len;
-    return StandardRead{to_upper(trim(rest.substr(0, end))), end};
+    return StandardRead{upper_code(trim(rest.substr(0, end))), end};
 }
 
 std::size_t fallback_word_length(std::string_view rest) {

@@ -40,19 +40,13 @@ std::string format_shortest(double v) {
     return chars(v, std::chars_format::fixed);
 }
 
-std::optional<double> read_number(std::string_view match) {
-    std::string digits;
-    digits.reserve(match.size());
-    // Each character of the match is read once and copied at most once.
-    for (char c : match) {
-        if (c == ',') continue;
-        if (c != '.' && (c < '0' || c > '9')) return std::nullopt;
-        digits.push_back(c);
-    }
+namespace {
+
+// Reads digits with at most a "." between them (already without commas), as read_number does.
+std::optional<double> read_digits(std::string_view digits) {
     if (digits.empty() || digits.front() == '.' || digits.back() == '.') return std::nullopt;
     double value = 0.0;
-    const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                     std::chars_format::fixed);
+    const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
     if (res.ptr != digits.data() + digits.size()) return std::nullopt;
     if (res.ec == std::errc::result_out_of_range) {
         // from_chars leaves the value alone on range errors: tell overflow from underflow.
@@ -61,6 +55,22 @@ std::optional<double> read_number(std::string_view match) {
     }
     if (res.ec != std::errc{}) return std::nullopt;
     return value;
+}
+
+}  // namespace
+
+std::optional<double> read_number(std::string_view match) {
+    // Each character of the match is read once here, and once more below.
+    for (char c : match) {
+        if (c != ',' && c != '.' && (c < '0' || c > '9')) return std::nullopt;
+    }
+    // Without commas the match is read where it lies.
+    if (match.find(',') == std::string_view::npos) return read_digits(match);
+    std::string digits;
+    digits.reserve(match.size());
+    for (char c : match)
+        if (c != ',') digits.push_back(c);
+    return read_digits(digits);
 }
 
 }  // namespace tarsk

@@ -10,6 +10,7 @@
 #include "parser_split.hpp"
 #include "parser_text_list.hpp"
 #include "tarsk/number.hpp"
+#include "token_view.hpp"
 
 namespace tarsk {
 
@@ -25,10 +26,10 @@ namespace {
 struct GroupBuilder {
     Group group;
     TextList colors, sizes, materials, genders, specs, standards, ambiguous;
-    std::vector<std::string_view> pending;  // words since the last chunk closed
+    std::string pending;  // words since the last chunk closed, joined by one space (words are never empty)
 };
 
-std::optional<std::string> unit_name(const Token& t) {
+std::optional<std::string> unit_name(const TokenView& t) {
     if (!has_unit(t)) return std::nullopt;
     return std::string(UNIT_NAMES[t.sub]);
 }
@@ -50,23 +51,23 @@ bool absorbs_connector(TokenKind kind) {
 
 // Closes the pending words into a chunk, or hands the connector to the last chunk when it
 // has none yet.
-void flush_chunk(Group& group, std::vector<std::string_view>& pending, std::optional<Connector> c) {
+void flush_chunk(Group& group, std::string& pending, std::optional<Connector> c) {
     if (!pending.empty()) {
-        std::string text;
-        // Each pending word is copied once, into the one chunk that closes it.
-        for (std::size_t k = 0; k < pending.size(); ++k) {
-            if (k > 0) text += ' ';
-            text += pending[k];
-        }
-        group.chunks.push_back(Chunk{std::move(text), c});
+        group.chunks.push_back(Chunk{std::move(pending), c});
         pending.clear();
         return;
     }
     if (c && !group.chunks.empty() && !group.chunks.back().connector) group.chunks.back().connector = c;
 }
 
+// Each word is copied once, into the chunk that will close it.
+void add_word(std::string& pending, std::string_view word) {
+    if (!pending.empty()) pending += ' ';
+    pending += word;
+}
+
 // Returns the index of the first token of the loop.
-std::size_t read_leading_quantity(std::span<const Token> seg, Group& group) {
+std::size_t read_leading_quantity(std::span<const TokenView> seg, Group& group) {
     if (!is_kind(seg, 0, TokenKind::Quantity)) return 0;
     group.qty = seg[0].value;
     if (is_kind(seg, 1, TokenKind::Connector) && is_kind(seg, 2, TokenKind::Quantity)) {
@@ -79,7 +80,7 @@ std::size_t read_leading_quantity(std::span<const Token> seg, Group& group) {
 }
 
 // Returns how many tokens the connector at i consumed.
-std::size_t read_connector(std::span<const Token> seg, std::size_t i, GroupBuilder& b) {
+std::size_t read_connector(std::span<const TokenView> seg, std::size_t i, GroupBuilder& b) {
     const auto c = static_cast<Connector>(seg[i].sub);
     if (c == Connector::To && i > 0 && is_kind(seg, i - 1, TokenKind::Size) && is_kind(seg, i + 1, TokenKind::Size)) {
         expand_size_range(b.sizes, seg[i - 1].text, seg[i + 1].text);
@@ -89,7 +90,7 @@ std::size_t read_connector(std::span<const Token> seg, std::size_t i, GroupBuild
     return 1;
 }
 
-void read_token(const Token& t, GroupBuilder& b) {
+void read_token(const TokenView& t, GroupBuilder& b) {
     switch (t.kind) {
         case TokenKind::Quantity:
             if (!b.group.qty && has_unit(t)) {
@@ -110,12 +111,12 @@ void read_token(const Token& t, GroupBuilder& b) {
         case TokenKind::Gender: push_unique(b.genders, t.text); break;
         case TokenKind::Standard: push_unique(b.standards, t.text); break;
         case TokenKind::Country: push_unique(b.ambiguous, t.text); break;
-        case TokenKind::Word: b.pending.push_back(t.text); break;
+        case TokenKind::Word: add_word(b.pending, t.text); break;
         case TokenKind::Connector: break;  // handled with its neighbours by read_connector
     }
 }
 
-std::optional<Group> build_group(std::span<const Token> seg) {
+std::optional<Group> build_group(std::span<const TokenView> seg) {
     GroupBuilder b;
     std::size_t i = read_leading_quantity(seg, b.group);
     // Each token is read once (a connector also looks at its two neighbours); list entries are
@@ -143,17 +144,24 @@ std::optional<Group> build_group(std::span<const Token> seg) {
 
 }  // namespace
 
-std::vector<Group> parse_tokens(const std::vector<Token>& tokens) {
+std::vector<Group> parse_token_views(std::span<const TokenView> all) {
     std::vector<Group> groups;
-    if (tokens.empty()) return groups;
-    const std::span<const Token> all(tokens);
-    const auto points = split_groups(all);
-    // The segments are disjoint, so each token goes into one group.
-    for (std::size_t k = 0; k < points.size(); ++k) {
-        const std::size_t end = k + 1 < points.size() ? points[k + 1] : all.size();
-        if (auto g = build_group(all.subspan(points[k], end - points[k]))) groups.push_back(std::move(*g));
+    // The segments are disjoint and each is scanned once to find its end, so each token goes into
+    // one group.
+    for (std::size_t start = 0; start < all.size();) {
+        const std::size_t end = segment_end(all, start);
+        if (auto g = build_group(all.subspan(start, end - start))) groups.push_back(std::move(*g));
+        start = end;
     }
     return groups;
+}
+
+std::vector<Group> parse_tokens(const std::vector<Token>& tokens) {
+    std::vector<TokenView> views;
+    views.reserve(tokens.size());
+    // One view per token; the tokens outlive the views.
+    for (const Token& t : tokens) views.push_back(TokenView{t.kind, t.sub, t.value, t.text});
+    return parse_token_views(views);
 }
 
 }  // namespace tarsk

@@ -1,17 +1,25 @@
 #include "tarsk/query.hpp"
 
+#include <forward_list>
+#include <string>
+
 #include "lexicon.hpp"
-#include "tarsk/parser.hpp"
 #include "tarsk/report.hpp"
-#include "tarsk/tokenize.hpp"
+#include "token_view.hpp"
 
 namespace tarsk {
 
-ParseOutput parse_query(std::string_view text) {
+ParseOutput parse_query(std::string_view text, QueryParts parts) {
     // Built before anything else, the empty text included, so every call sees the same lexicon.
     lexicon();
     ParseOutput out;
-    out.groups = parse_tokens(tokenize(text));  // tokenize rejects text that is not UTF-8
+    {
+        std::string storage;
+        const std::string_view prepared = prepare_query(text, storage);  // rejects text that is not UTF-8
+        std::forward_list<std::string> codes;
+        out.groups = parse_token_views(scan_query(prepared, codes));
+    }
+    if (parts == QueryParts::GroupsOnly) return out;
     out.report = render_report(out.groups);
     out.query = std::string(text);
     return out;

@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
+#include "lexicon.hpp"
 #include "parser_fixture.hpp"
+#include "tarsk/parser.hpp"
 #include "tarsk/query.hpp"
+#include "tarsk/report.hpp"
+#include "tarsk/tokenize.hpp"
 
 using tarsk_test::describe;
 
@@ -79,4 +86,47 @@ TEST(ParseQuery, HugeNumbers) {
     EXPECT_TRUE(std::isinf(*out.groups[0].qty));
     EXPECT_EQ(out.groups[0].uom, "kg");
     EXPECT_EQ(out.report, "GROUP_1:\n  QTY: inf\n  UOM: kg\n  CHUNKS: [_]");
+}
+
+namespace {
+
+// Queries put together from every lexicon key, numbers, units, standards and odd characters.
+std::vector<std::string> generated_queries(int count) {
+    const auto& lx = tarsk::lexicon();
+    std::vector<std::string> pieces = {"5",    "1,5", "2.5",  "0",      "١٢",  "38",     "100",   ",",   "/",
+                                       ".",    "-",   "(",    ")",      "!",   "áo",     "Quần",  "ÁO",  "jean",
+                                       "shirt", "ΣΑΣ", "İ",   "iso 9001", "ASTM A53", "din straße", "\u00a0",
+                                       "\t",   "x2",  "m²",   "size 38 40"};
+    for (const auto* list : {&lx.STANDARD_PREFIXES, &lx.SIZE_KEYWORDS, &lx.COLOR_KEYWORDS, &lx.MATERIAL_KEYWORDS,
+                             &lx.INTENT_PHRASES, &lx.PROTECTED_PHRASES, &lx.AND_WORDS, &lx.OR_WORDS, &lx.TO_WORDS})
+        pieces.insert(pieces.end(), list->begin(), list->end());
+    for (const auto* map : {&lx.COLOR_MAP, &lx.SIZE_MAP, &lx.MATERIAL_MAP, &lx.GENDER_MAP, &lx.COUNTRY_MAP})
+        for (const auto& pair : *map) pieces.emplace_back(pair.key);
+    for (const auto& pair : lx.UNIT_MAP) pieces.emplace_back(pair.key);
+    std::mt19937 rng(2024);
+    std::vector<std::string> queries;
+    for (int n = 0; n < count; ++n) {
+        std::string q;
+        for (int k = rng() % 12; k >= 0; --k) {
+            q += pieces[rng() % pieces.size()];
+            if (rng() % 4 != 0) q += ' ';
+        }
+        queries.push_back(std::move(q));
+    }
+    return queries;
+}
+
+}  // namespace
+
+TEST(ParseQuery, GroupsOnlyGivesTheSameGroups) {
+    // Also: the groups of parse_query are those of parse_tokens over tokenize's merged words.
+    for (const auto& text : generated_queries(4000)) {
+        const auto all = tarsk::parse_query(text);
+        const auto groups_only = tarsk::parse_query(text, tarsk::QueryParts::GroupsOnly);
+        ASSERT_EQ(describe(groups_only.groups), describe(all.groups)) << text;
+        ASSERT_EQ(describe(tarsk::parse_tokens(tarsk::tokenize(text))), describe(all.groups)) << text;
+        ASSERT_EQ(all.query, text);
+        ASSERT_EQ(all.report, tarsk::render_report(all.groups));
+        ASSERT_TRUE(groups_only.report.empty() && groups_only.query.empty());
+    }
 }

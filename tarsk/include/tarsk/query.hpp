@@ -6,8 +6,12 @@
 
 namespace tarsk {
 
-// The query parser's entry: groups, report and an exact copy of the text.
-// Throws std::invalid_argument when the text is not valid UTF-8.
-ParseOutput parse_query(std::string_view text);
+// What parse_query builds. The report and the copy of the text cost as much as the groups on a
+// short query; a caller that never reads them (the Python module) asks for the groups alone.
+enum class QueryParts { All, GroupsOnly };
+
+// The query parser's entry: groups, report and an exact copy of the text (with GroupsOnly the
+// report and the copy are left empty). Throws std::invalid_argument when the text is not valid UTF-8.
+ParseOutput parse_query(std::string_view text, QueryParts parts = QueryParts::All);
 
 }  // namespace tarsk
