@@ -198,6 +198,35 @@ Live step_one(Live state, const CharInfo& c) {
     return trie().from_root(c);
 }
 
+namespace {
+
+// The live set after a character that is not a letter, for each set of bit states and each
+// kind of character, attempts starting at it included (letters go through the unit trie).
+struct BitTable {
+    std::array<std::array<Live, 7>, 64> next{};
+    BitTable() {
+        for (Live live = 0; live < 64; ++live) {
+            for (std::size_t k = 0; k < 7; ++k) {
+                CharInfo c;
+                c.kind = static_cast<Kind>(k);
+                if (c.kind == Kind::Letter) continue;
+                Live n = start(c);
+                for (Live bit = LEAD; bit <= AFTER_X; bit = static_cast<Live>(bit << 1)) {
+                    if ((live & bit) != 0) n |= step_one(bit, c);
+                }
+                next[live][k] = n;
+            }
+        }
+    }
+};
+
+const BitTable& bit_table() {
+    static const BitTable t;
+    return t;
+}
+
+}  // namespace
+
 Step step(Live live, const CharInfo& c) {
     if (is_node(live)) {
         const Node& n = trie().node(live);
@@ -206,14 +235,10 @@ Step step(Live live, const CharInfo& c) {
         const Live next = step_one(live, c);
         return {next != NONE ? next : start(c), Accept::No};
     }
-    Live next = NONE;
-    for (Live bit = LEAD; bit <= AFTER_X; bit = static_cast<Live>(bit << 1)) {
-        if ((live & bit) == 0) continue;
-        const Live s = step_one(bit, c);
-        if (is_node(s)) return {s, Accept::No};  // a letter: no other attempt survives it
-        next |= s;
-    }
-    return {static_cast<Live>(next | start(c)), Accept::No};
+    // A letter: only a number or the blanks after one go on, into the unit trie; nothing
+    // starts at a letter.
+    if (c.kind == Kind::Letter) return {(live & (INT | FRAC | GAP)) != 0 ? trie().from_root(c) : NONE, Accept::No};
+    return {bit_table().next[live][static_cast<std::size_t>(c.kind)], Accept::No};
 }
 
 bool bounded_unit(Live live) { return is_node(live) && trie().node(live).bounded; }

@@ -54,16 +54,18 @@ public:
     void set_live(Index x, Live l) { live_[x] = l; }
     bool alive(Index x) const { return live_[x] != CUT; }
 
-    // Links the next unread character `x` after the last one read.
-    void append(Index x, Live l) {
+    // Links the next unread character `x`, of kind `c`, after the last one read.
+    void append(Index x, Live l, const CharInfo& c) {
         prev_[x] = tail_;
+        const bool x_spacer = spacer(c);
         if (tail_ != NIL) {
             next_[tail_] = x;
-            if (spacer(info(tail_)) && spacer(info(x))) up_[run_end(tail_)] = x;
+            if (tail_spacer_ && x_spacer) up_[run_end(tail_)] = x;
         }
         up_[x] = x;
         live_[x] = l;
         tail_ = x;
+        tail_spacer_ = x_spacer;
     }
 
     // The last character of the run of spacers that holds `x` (union-find, path halving).
@@ -91,7 +93,10 @@ public:
         }
         if (j.left != NIL) next_[j.left] = j.right;
         if (j.right != NIL) prev_[j.right] = j.left;
-        if (tail_ == b) tail_ = j.left;
+        if (tail_ == b) {
+            tail_ = j.left;
+            tail_spacer_ = j.left != NIL && spacer(info(j.left));
+        }
         // The run of spacers before the cut ran on into it; it now ends at `left`, or runs on
         // into the run after the cut.
         if (j.left != NIL && spacer(info(j.left))) {
@@ -123,6 +128,11 @@ private:
     };
 
     void map_uneven() {
+        // Lower-casing keeps ASCII at one byte a character.
+        if (std::all_of(working_.begin(), working_.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            if (lowered_.size() != working_.size()) throw std::logic_error("lower-cased copy is not made of per-character forms");
+            return;
+        }
         std::size_t l = 0;
         for (std::size_t w = 0; w < working_.size();) {
             std::size_t len = 0;
@@ -169,6 +179,7 @@ private:
     std::vector<Index> next_, prev_, up_;
     std::vector<Live> live_;
     Index tail_ = NIL;
+    bool tail_spacer_ = false;  // whether the last character read is a spacer
 };
 
 }  // namespace brellin::dims

@@ -82,10 +82,11 @@ private:
     void read() {
         const Index x = static_cast<Index>(front_);
         const Live before = text_.tail() == NIL ? dims::NONE : text_.live(text_.tail());
-        const dims::Step s = dims::step(before, text_.info(x));
+        const dims::CharInfo c = text_.info(x);
+        const dims::Step s = dims::step(before, c);
         if (s.accept == Accept::Before) return take({text_.tail(), NIL, false});
         if (s.accept == Accept::After) return take({text_.tail(), x, true});
-        text_.append(x, s.next);
+        text_.append(x, s.next, c);
         if (dims::bounded_unit(s.next)) copies_.log_end(x);
         front_ += text_.length(x);
     }
