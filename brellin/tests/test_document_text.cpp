@@ -227,7 +227,8 @@ TEST(RenderItemBlock, PriceInShortestForm) {
     };
     const Case cases[] = {{5, "5"},           {2.5, "2.5"},     {0.1, "0.1"},
                           {1500, "1500"},     {1e21, "1000000000000000000000"},
-                          {0.000001, "0.000001"}, {std::numeric_limits<double>::infinity(), "inf"}};
+                          {0.000001, "0.000001"}, {std::numeric_limits<double>::infinity(), "inf"},
+                          {1e23, "100000000000000000000000"}, {36028797018963968.0, "36028797018963970"}};
     for (const auto& c : cases) {
         RfqItem item;
         item.index = 1;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
+#include <string>
 #include <system_error>
 
 namespace tarsk {
@@ -37,7 +38,32 @@ std::string format_number(double v, int decimals) {
 std::string format_shortest(double v) {
     if (std::isinf(v)) return v > 0 ? "inf" : "-inf";
     if (std::isnan(v)) return "NaN";
-    return chars(v, std::chars_format::fixed);
+    // The fewest significant digits that read back as v ("d.ddde+XX"), placed without an
+    // exponent and padded with zeros: 1e23 is 100000000000000000000000, not the 23 digits of the
+    // double nearest to it.
+    const std::string sci = chars(v, std::chars_format::scientific);
+    const std::size_t e = sci.find('e');
+    const bool negative = sci.front() == '-';
+    std::string digits;
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i) {
+        if (sci[i] != '.') digits += sci[i];
+    }
+    const long exponent = std::stol(sci.substr(e + 1));
+    const long k = static_cast<long>(digits.size());
+    std::string out = negative ? "-" : "";
+    if (exponent >= k - 1) {
+        out += digits;
+        out.append(static_cast<std::size_t>(exponent - (k - 1)), '0');
+    } else if (exponent >= 0) {
+        out += digits.substr(0, static_cast<std::size_t>(exponent + 1));
+        out += '.';
+        out += digits.substr(static_cast<std::size_t>(exponent + 1));
+    } else {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+    }
+    return out;
 }
 
 namespace {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "tarsk/number.hpp"
 
@@ -35,12 +38,33 @@ TEST(FormatNumber, EdgeValues) {
     for (const auto& c : cases) EXPECT_EQ(format_number(c.v, c.decimals), c.want) << c.v;
 }
 
+TEST(FormatShortest, ReadsBackAsTheSameDouble) {
+    std::mt19937_64 rng(9);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-12, 30);
+    for (int i = 0; i < 20000; ++i) {
+        const double v = mantissa(rng) * std::pow(10.0, exponent(rng));
+        const std::string text = tarsk::format_shortest(v);
+        ASSERT_EQ(text.find_first_of("e+"), std::string::npos) << text;
+        double back = 0;
+        std::from_chars(text.data(), text.data() + text.size(), back);
+        ASSERT_EQ(back, v) << text;
+    }
+}
+
 TEST(FormatShortest, RoundTripsWithoutExponent) {
     EXPECT_EQ(tarsk::format_shortest(5), "5");
     EXPECT_EQ(tarsk::format_shortest(2.5), "2.5");
     EXPECT_EQ(tarsk::format_shortest(0.1), "0.1");
     EXPECT_EQ(tarsk::format_shortest(1500), "1500");
     EXPECT_EQ(tarsk::format_shortest(1e21), "1000000000000000000000");
+    // The fewest digits that read back, padded with zeros, not the digits of the nearest double.
+    EXPECT_EQ(tarsk::format_shortest(1e23), "100000000000000000000000");
+    EXPECT_EQ(tarsk::format_shortest(36028797018963968.0), "36028797018963970");  // 2^55
+    EXPECT_EQ(tarsk::format_shortest(123.456), "123.456");
+    EXPECT_EQ(tarsk::format_shortest(1.5e-7), "0.00000015");
+    EXPECT_EQ(tarsk::format_shortest(0.0), "0");
+    EXPECT_EQ(tarsk::format_shortest(-2.5), "-2.5");
     EXPECT_EQ(tarsk::format_shortest(std::numeric_limits<double>::infinity()), "inf");
 }
 
