@@ -38,8 +38,8 @@ const NeedleTrie& parenthesised_keys() {
     static const NeedleTrie trie = [] {
         std::vector<std::string> needles;
         for (const auto& [key, english] : VI_COUNTRY_MAP) {
-            needles.push_back("(" + std::string(key) + ",");
-            needles.push_back("(" + std::string(key) + ")");
+            needles.push_back(std::string("(").append(key).append(","));
+            needles.push_back(std::string("(").append(key).append(")"));
         }
         return make_needle_trie(needles);
     }();
@@ -51,8 +51,8 @@ const NeedleTrie& english_names() {
     static const NeedleTrie trie = [] {
         std::vector<std::string> needles;
         for (const std::string_view name : EN_COUNTRIES) {
-            needles.push_back(", " + std::string(name));
-            needles.push_back("(" + std::string(name));
+            needles.push_back(std::string(", ").append(name));
+            needles.push_back(std::string("(").append(name));
         }
         return make_needle_trie(needles);
     }();
@@ -92,7 +92,7 @@ void cut_country_before_comma(std::string& working, std::string_view lowered, st
         std::string_view rest = inside;
         // Each leading comma is dropped once.
         while (!rest.empty() && rest.front() == ',') rest.remove_prefix(1);
-        kept = "(" + std::string(tarsk::trim(rest)) + ")";
+        kept = std::string("(").append(tarsk::trim(rest)).append(")");
     }
     working.replace(span.start, close + 1 - span.start, kept);
 }
