@@ -1,0 +1,324 @@
+// Growth of normalize_item on items made of one short unit (or two) repeated, and on fixed
+// hostile families: t(large) / t(small) near the size ratio (10 by default) is linear.
+//
+// Each timing runs in a child process that is killed when it runs past the budget, so a
+// super-linear family is flagged "over budget" and the run still ends.
+//
+//   bench_normalizer_growth [--units N] [--pairs N] [--seed S] [--small BYTES] [--large BYTES]
+//                           [--huge BYTES] [--runs R] [--budget SECONDS] [--huge-budget SECONDS]
+//                           [--top K]
+#include <benchmark/benchmark.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "brellin/item_normalizer.hpp"
+#include "growth_inputs.hpp"
+
+namespace {
+
+struct Options {
+    std::size_t units = 5000;
+    std::size_t pairs = 5000;
+    std::uint64_t seed = 1;
+    std::size_t small = 10'000;
+    std::size_t large = 100'000;
+    std::size_t huge = 1'000'000;
+    int runs = 5;  // best of these at the small size
+    double budget = 1.0;
+    double huge_budget = 10.0;
+    std::size_t top = 20;
+};
+
+void usage() {
+    std::fprintf(stderr,
+                 "usage: bench_normalizer_growth [--units N] [--pairs N] [--seed S] [--small BYTES] "
+                 "[--large BYTES] [--huge BYTES] [--runs R] [--budget SECONDS] [--huge-budget SECONDS] "
+                 "[--top K]\n");
+    std::exit(2);
+}
+
+Options parse_options(int argc, char** argv) {
+    Options o;
+    bool pairs_given = false;
+    // Bound: two arguments a step.
+    for (int i = 1; i < argc; i += 2) {
+        const std::string flag = argv[i];
+        if (i + 1 >= argc) usage();
+        const char* v = argv[i + 1];
+        if (flag == "--units") {
+            o.units = std::strtoull(v, nullptr, 10);
+        } else if (flag == "--pairs") {
+            o.pairs = std::strtoull(v, nullptr, 10);
+            pairs_given = true;
+        } else if (flag == "--seed") {
+            o.seed = std::strtoull(v, nullptr, 10);
+        } else if (flag == "--small") {
+            o.small = std::strtoull(v, nullptr, 10);
+        } else if (flag == "--large") {
+            o.large = std::strtoull(v, nullptr, 10);
+        } else if (flag == "--huge") {
+            o.huge = std::strtoull(v, nullptr, 10);
+        } else if (flag == "--runs") {
+            o.runs = std::max(1, std::atoi(v));
+        } else if (flag == "--budget") {
+            o.budget = std::atof(v);
+        } else if (flag == "--huge-budget") {
+            o.huge_budget = std::atof(v);
+        } else if (flag == "--top") {
+            o.top = std::strtoull(v, nullptr, 10);
+        } else {
+            usage();
+        }
+    }
+    if (!pairs_given) o.pairs = o.units;
+    return o;
+}
+
+std::string size_name(std::size_t bytes) {
+    if (bytes % 1'000'000 == 0) return std::to_string(bytes / 1'000'000) + " MB";
+    if (bytes % 1'000 == 0) return std::to_string(bytes / 1'000) + " KB";
+    return std::to_string(bytes) + " bytes";
+}
+
+struct Timing {
+    enum { ok, over, failed } status = failed;
+    double seconds = 0;  // best run when ok
+};
+
+double run_once(const std::string& text) {
+    const auto t0 = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(brellin::normalize_item(text));
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+}
+
+// Best of `runs` runs of normalize_item on `text`, in a child process; over budget when one run
+// takes longer than `budget` seconds (the child is killed if it has not reported by then).
+Timing best_time(const std::string& text, int runs, double budget) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    int fds[2];
+    if (pipe(fds) != 0) return {};
+    const pid_t pid = fork();
+    if (pid < 0) {
+        close(fds[0]);
+        close(fds[1]);
+        return {};
+    }
+    if (pid == 0) {
+        close(fds[0]);
+        double best = -1;
+        try {
+            best = run_once(text);
+            for (int r = 1; r < runs && best <= budget; ++r) best = std::min(best, run_once(text));
+        } catch (...) {
+            best = -1;
+        }
+        const ssize_t written = write(fds[1], &best, sizeof best);
+        _exit(written == sizeof best ? 0 : 1);
+    }
+    close(fds[1]);
+    using clock = std::chrono::steady_clock;
+    const auto deadline = clock::now() + std::chrono::duration<double>(budget * runs + 0.2);
+    double best = -1;
+    bool reported = false;
+    bool timed_out = false;
+    // Bound: each pass waits until the report, the child's end or the deadline.
+    for (;;) {
+        const double left = std::chrono::duration<double>(deadline - clock::now()).count();
+        if (left <= 0) {
+            timed_out = true;
+            break;
+        }
+        pollfd p{fds[0], POLLIN, 0};
+        const int ready = poll(&p, 1, static_cast<int>(std::ceil(left * 1000)));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready > 0) reported = read(fds[0], &best, sizeof best) == sizeof best;
+        timed_out = ready == 0;
+        break;
+    }
+    if (!reported) kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    close(fds[0]);
+    if (timed_out || (reported && best > budget)) return {Timing::over, budget};
+    if (!reported || best < 0) return {};
+    return {Timing::ok, best};
+}
+
+struct Input {
+    std::string name;
+    std::string shown;  // the unit(s) or the head and tail of the family's small item
+    std::function<std::string(std::size_t)> build;
+};
+
+struct Row {
+    const Input* input = nullptr;
+    Timing small, large;
+    // Over budget: the ratio guessed from the growth between half the small size and the small size.
+    double guessed = 0;
+    double ratio() const { return large.seconds / std::max(small.seconds, 1e-9); }
+    bool over() const { return large.status == Timing::over || small.status == Timing::over; }
+    bool failed() const { return small.status == Timing::failed || large.status == Timing::failed; }
+};
+
+void measure(Row& row, const Options& o, int large_runs) {
+    row.small = best_time(row.input->build(o.small), o.runs, o.budget);
+    if (row.small.status != Timing::ok) {
+        row.large = row.small;
+        return;
+    }
+    row.large = best_time(row.input->build(o.large), large_runs, o.budget);
+    if (row.large.status != Timing::over) return;
+    const Timing half = best_time(row.input->build(o.small / 2), o.runs, o.budget);
+    if (half.status == Timing::ok) {
+        const double power = std::log2(row.small.seconds / std::max(half.seconds, 1e-9));
+        row.guessed = std::pow(static_cast<double>(o.large) / static_cast<double>(o.small), power);
+    }
+}
+
+// Over budget first (by their guessed ratio), then by growth ratio.
+bool worse(const Row& a, const Row& b) {
+    if (a.failed() != b.failed()) return a.failed();
+    if (a.over() != b.over()) return a.over();
+    if (a.over()) return a.guessed > b.guessed;
+    return a.ratio() > b.ratio();
+}
+
+std::string ratio_text(const Row& r) {
+    char buf[64];
+    if (r.failed()) return "failed";
+    if (r.small.status == Timing::over) return "OVER BUDGET (small)";
+    if (r.over()) {
+        std::snprintf(buf, sizeof buf, "OVER BUDGET (~%.0f)", r.guessed);
+    } else {
+        std::snprintf(buf, sizeof buf, "%.2f", r.ratio());
+    }
+    return buf;
+}
+
+std::string ms(const Timing& t) {
+    char buf[32];
+    if (t.status == Timing::ok) {
+        std::snprintf(buf, sizeof buf, "%.3f", t.seconds * 1e3);
+        return buf;
+    }
+    return t.status == Timing::over ? "over" : "failed";
+}
+
+void print_row(std::size_t rank, const Row& r) {
+    std::printf("%4zu %-22s %10s %10s  %s: %s\n", rank, ratio_text(r).c_str(), ms(r.small).c_str(),
+                ms(r.large).c_str(), r.input->name.c_str(), r.input->shown.c_str());
+}
+
+std::vector<Input> make_inputs(const Options& o) {
+    std::vector<Input> inputs;
+    for (const growth::Family& f : growth::fixed_families())
+        inputs.push_back({f.name, "\"" + growth::escaped(f.build(o.small), 120) + "\"", f.build});
+    growth::Rng rng(o.seed);
+    std::vector<std::string> units;
+    for (std::size_t i = 0; i < o.units; ++i) {
+        units.push_back(growth::random_unit(rng));
+        const std::string u = units.back();
+        inputs.push_back({"unit " + std::to_string(i), "\"" + growth::escaped(u) + "\" repeated",
+                          [u](std::size_t size) { return growth::repeat_to(u, size); }});
+    }
+    for (std::size_t i = 0; i < o.pairs; ++i) {
+        const std::string a = growth::random_unit(rng);
+        const std::string b = growth::random_unit(rng);
+        inputs.push_back({"pair " + std::to_string(i),
+                          "\"" + growth::escaped(a) + "\" repeated, then \"" + growth::escaped(b) + "\" repeated",
+                          [a, b](std::size_t size) { return growth::two_part(a, b, size); }});
+    }
+    return inputs;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Options o = parse_options(argc, argv);
+    benchmark::DoNotOptimize(brellin::normalize_item("5 pcs steel 2x3 mm"));  // patterns compiled once, before any fork
+    const std::vector<Input> inputs = make_inputs(o);
+    const std::size_t fixed = growth::fixed_families().size();
+    std::printf("sizes %zu / %zu / %zu bytes, budget %.2f s a run (%.2f s at the largest), %zu units, %zu pairs, "
+                "seed %llu\n",
+                o.small, o.large, o.huge, o.budget, o.huge_budget, o.units, o.pairs,
+                static_cast<unsigned long long>(o.seed));
+
+    std::vector<Row> rows(inputs.size());
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        rows[i].input = &inputs[i];
+        measure(rows[i], o, 1);
+        if (rows[i].over()) std::fprintf(stderr, "OVER BUDGET: %s\n", inputs[i].name.c_str());
+        if (rows[i].failed()) std::fprintf(stderr, "FAILED (threw or crashed): %s\n", inputs[i].name.c_str());
+        if ((i + 1) % 500 == 0) std::fprintf(stderr, "measured %zu of %zu\n", i + 1, inputs.size());
+    }
+
+    std::printf("\nfixed families (ratio = %s time / %s time):\n", size_name(o.large).c_str(),
+                size_name(o.small).c_str());
+    std::printf("%4s %-22s %10s %10s\n", "", "ratio", "small ms", "large ms");
+    for (std::size_t i = 0; i < fixed; ++i) print_row(i + 1, rows[i]);
+
+    // A single large run can be slowed by the machine: measure the leaders again, best of three.
+    std::sort(rows.begin(), rows.end(), worse);
+    for (std::size_t i = 0; i < std::min(rows.size(), 2 * o.top); ++i) {
+        if (!rows[i].over() && !rows[i].failed()) measure(rows[i], o, 3);
+    }
+    std::sort(rows.begin(), rows.end(), worse);
+    const std::size_t shown = std::min(rows.size(), o.top);
+    std::printf("\nworst %zu growth ratios of %zu inputs:\n", shown, rows.size());
+    std::printf("%4s %-22s %10s %10s\n", "", "ratio", "small ms", "large ms");
+    for (std::size_t i = 0; i < shown; ++i) print_row(i + 1, rows[i]);
+
+    // The largest size only where the large one stayed within budget.
+    std::printf("\n%s time of the worst %zu within budget (ratio = %s time / %s time):\n%4s %10s %10s  input\n",
+                size_name(o.huge).c_str(), o.top, size_name(o.huge).c_str(), size_name(o.large).c_str(), "",
+                "seconds", "ratio");
+    const Row* slowest = nullptr;  // the slowest at the largest size, over budget first
+    Timing slowest_huge;
+    std::size_t rank = 0;
+    for (std::size_t i = 0; i < rows.size() && rank < o.top; ++i) {
+        const Row& r = rows[i];
+        if (r.over() || r.failed()) continue;
+        ++rank;
+        const Timing t = best_time(r.input->build(o.huge), 1, o.huge_budget);
+        if (t.status == Timing::ok) {
+            std::printf("%4zu %10.3f %10.2f  %s\n", rank, t.seconds, t.seconds / std::max(r.large.seconds, 1e-9),
+                        r.input->name.c_str());
+        } else {
+            std::printf("%4zu %10s %10s  %s\n", rank, t.status == Timing::over ? "OVER" : "failed", "-",
+                        r.input->name.c_str());
+        }
+        const bool slower = !slowest || (slowest_huge.status == Timing::ok &&
+                                         (t.status == Timing::over || t.seconds > slowest_huge.seconds));
+        if (t.status != Timing::failed && slower) {
+            slowest = &r;
+            slowest_huge = t;
+        }
+    }
+
+    std::size_t over = 0;
+    for (const Row& r : rows) over += r.over();
+    std::printf("\n%zu of %zu inputs over budget\n", over, rows.size());
+    const Row& worst = rows.front();
+    std::printf("worst ratio %s on %s; ", ratio_text(worst).c_str(), worst.input->name.c_str());
+    if (slowest) {
+        char t[32];
+        std::snprintf(t, sizeof t, slowest_huge.status == Timing::over ? "> %.1f" : "%.3f",
+                      slowest_huge.status == Timing::over ? o.huge_budget : slowest_huge.seconds);
+        std::printf("worst %s time %s s on %s\n", size_name(o.huge).c_str(), t, slowest->input->name.c_str());
+    } else {
+        std::printf("no %s time (every input over budget)\n", size_name(o.huge).c_str());
+    }
+    return 0;
+}
