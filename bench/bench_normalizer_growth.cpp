@@ -221,6 +221,41 @@ void print_row(std::size_t rank, const Row& r) {
                 ms(r.large).c_str(), r.input->name.c_str(), r.input->shown.c_str());
 }
 
+struct Slowest {
+    const Row* row = nullptr;
+    Timing huge;
+};
+
+// The largest size for the worst inputs whose large size stayed within budget; returns the
+// slowest of them (one over budget before any other).
+Slowest print_huge_times(const std::vector<Row>& rows, const Options& o) {
+    std::printf("\nworst %zu within budget, with the %s time (last ratio = %s time / %s time):\n", o.top,
+                size_name(o.huge).c_str(), size_name(o.huge).c_str(), size_name(o.large).c_str());
+    std::printf("%4s %-22s %10s %10s %10s %10s\n", "", "ratio", "small ms", "large ms", "huge s", "ratio");
+    Slowest slowest;
+    std::size_t rank = 0;
+    for (std::size_t i = 0; i < rows.size() && rank < o.top; ++i) {
+        const Row& r = rows[i];
+        if (r.over() || r.failed()) continue;
+        ++rank;
+        const Timing t = best_time(r.input->build(o.huge), 1, o.huge_budget);
+        char huge[32] = "failed";
+        char ratio[32] = "-";
+        if (t.status == Timing::ok) {
+            std::snprintf(huge, sizeof huge, "%.3f", t.seconds);
+            std::snprintf(ratio, sizeof ratio, "%.2f", t.seconds / std::max(r.large.seconds, 1e-9));
+        } else if (t.status == Timing::over) {
+            std::snprintf(huge, sizeof huge, "OVER");
+        }
+        std::printf("%4zu %-22s %10s %10s %10s %10s  %s: %s\n", rank, ratio_text(r).c_str(), ms(r.small).c_str(),
+                    ms(r.large).c_str(), huge, ratio, r.input->name.c_str(), r.input->shown.c_str());
+        const bool slower = !slowest.row || (slowest.huge.status == Timing::ok &&
+                                             (t.status == Timing::over || t.seconds > slowest.huge.seconds));
+        if (t.status != Timing::failed && slower) slowest = {&r, t};
+    }
+    return slowest;
+}
+
 std::vector<Input> make_inputs(const Options& o) {
     std::vector<Input> inputs;
     for (const growth::Family& f : growth::fixed_families())
@@ -269,54 +304,32 @@ int main(int argc, char** argv) {
     std::printf("%4s %-22s %10s %10s\n", "", "ratio", "small ms", "large ms");
     for (std::size_t i = 0; i < fixed; ++i) print_row(i + 1, rows[i]);
 
-    // A single large run can be slowed by the machine: measure the leaders again, best of three.
+    // A single large run can be slowed by the machine: measure the leaders within budget again,
+    // best of three.
     std::sort(rows.begin(), rows.end(), worse);
-    for (std::size_t i = 0; i < std::min(rows.size(), 2 * o.top); ++i) {
-        if (!rows[i].over() && !rows[i].failed()) measure(rows[i], o, 3);
+    std::size_t again = 0;
+    for (std::size_t i = 0; i < rows.size() && again < 2 * o.top; ++i) {
+        if (rows[i].over() || rows[i].failed()) continue;
+        measure(rows[i], o, 3);
+        ++again;
     }
     std::sort(rows.begin(), rows.end(), worse);
     const std::size_t shown = std::min(rows.size(), o.top);
     std::printf("\nworst %zu growth ratios of %zu inputs:\n", shown, rows.size());
     std::printf("%4s %-22s %10s %10s\n", "", "ratio", "small ms", "large ms");
     for (std::size_t i = 0; i < shown; ++i) print_row(i + 1, rows[i]);
-
-    // The largest size only where the large one stayed within budget.
-    std::printf("\n%s time of the worst %zu within budget (ratio = %s time / %s time):\n%4s %10s %10s  input\n",
-                size_name(o.huge).c_str(), o.top, size_name(o.huge).c_str(), size_name(o.large).c_str(), "",
-                "seconds", "ratio");
-    const Row* slowest = nullptr;  // the slowest at the largest size, over budget first
-    Timing slowest_huge;
-    std::size_t rank = 0;
-    for (std::size_t i = 0; i < rows.size() && rank < o.top; ++i) {
-        const Row& r = rows[i];
-        if (r.over() || r.failed()) continue;
-        ++rank;
-        const Timing t = best_time(r.input->build(o.huge), 1, o.huge_budget);
-        if (t.status == Timing::ok) {
-            std::printf("%4zu %10.3f %10.2f  %s\n", rank, t.seconds, t.seconds / std::max(r.large.seconds, 1e-9),
-                        r.input->name.c_str());
-        } else {
-            std::printf("%4zu %10s %10s  %s\n", rank, t.status == Timing::over ? "OVER" : "failed", "-",
-                        r.input->name.c_str());
-        }
-        const bool slower = !slowest || (slowest_huge.status == Timing::ok &&
-                                         (t.status == Timing::over || t.seconds > slowest_huge.seconds));
-        if (t.status != Timing::failed && slower) {
-            slowest = &r;
-            slowest_huge = t;
-        }
-    }
+    const Slowest slowest = print_huge_times(rows, o);
 
     std::size_t over = 0;
     for (const Row& r : rows) over += r.over();
     std::printf("\n%zu of %zu inputs over budget\n", over, rows.size());
     const Row& worst = rows.front();
     std::printf("worst ratio %s on %s; ", ratio_text(worst).c_str(), worst.input->name.c_str());
-    if (slowest) {
+    if (slowest.row) {
         char t[32];
-        std::snprintf(t, sizeof t, slowest_huge.status == Timing::over ? "> %.1f" : "%.3f",
-                      slowest_huge.status == Timing::over ? o.huge_budget : slowest_huge.seconds);
-        std::printf("worst %s time %s s on %s\n", size_name(o.huge).c_str(), t, slowest->input->name.c_str());
+        std::snprintf(t, sizeof t, slowest.huge.status == Timing::over ? "> %.1f" : "%.3f",
+                      slowest.huge.status == Timing::over ? o.huge_budget : slowest.huge.seconds);
+        std::printf("worst %s time %s s on %s\n", size_name(o.huge).c_str(), t, slowest.row->input->name.c_str());
     } else {
         std::printf("no %s time (every input over budget)\n", size_name(o.huge).c_str());
     }
