@@ -19,7 +19,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -103,57 +102,87 @@ double run_once(const std::string& text) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 
-// Best of `runs` runs of normalize_item on `text`, in a child process; over budget when one run
-// takes longer than `budget` seconds (the child is killed if it has not reported by then).
-Timing best_time(const std::string& text, int runs, double budget) {
+struct Task {
+    std::string text;
+    int runs;  // best of these
+};
+
+// Reads one double from `fd` by `deadline`; false on time-out or end of input.
+bool read_by(int fd, std::chrono::steady_clock::time_point deadline, double& value) {
+    // Bound: each pass waits until the value, the child's end or the deadline.
+    for (;;) {
+        const double left = std::chrono::duration<double>(deadline - std::chrono::steady_clock::now()).count();
+        if (left <= 0) return false;
+        pollfd p{fd, POLLIN, 0};
+        const int ready = poll(&p, 1, static_cast<int>(std::ceil(left * 1000)));
+        if (ready < 0 && errno == EINTR) continue;
+        return ready > 0 && read(fd, &value, sizeof value) == sizeof value;
+    }
+}
+
+// Times normalize_item in a child process, `rounds` times over the tasks in turn (so that the
+// sizes of one round are timed on the same core at the same moment): the best of each task's
+// runs, or -1 when it threw. A run past `budget` ends the child, as does the parent when a
+// result is late. Returns the times per round received in time; a round may be incomplete.
+std::vector<std::vector<double>> child_times(const std::vector<Task>& tasks, int rounds, double budget) {
+    std::vector<std::vector<double>> got;
     std::fflush(stdout);
     std::fflush(stderr);
     int fds[2];
-    if (pipe(fds) != 0) return {};
+    if (pipe(fds) != 0) return got;
     const pid_t pid = fork();
     if (pid < 0) {
         close(fds[0]);
         close(fds[1]);
-        return {};
+        return got;
     }
     if (pid == 0) {
         close(fds[0]);
-        double best = -1;
-        try {
-            best = run_once(text);
-            for (int r = 1; r < runs && best <= budget; ++r) best = std::min(best, run_once(text));
-        } catch (...) {
-            best = -1;
+        for (int round = 0; round < rounds; ++round) {
+            for (const Task& task : tasks) {
+                double best = -1;
+                try {
+                    best = run_once(task.text);
+                    for (int r = 1; r < task.runs && best <= budget; ++r) best = std::min(best, run_once(task.text));
+                } catch (...) {
+                    best = -1;
+                }
+                if (write(fds[1], &best, sizeof best) != sizeof best || best < 0 || best > budget) _exit(0);
+            }
         }
-        const ssize_t written = write(fds[1], &best, sizeof best);
-        _exit(written == sizeof best ? 0 : 1);
+        _exit(0);
     }
     close(fds[1]);
-    using clock = std::chrono::steady_clock;
-    const auto deadline = clock::now() + std::chrono::duration<double>(budget * runs + 0.2);
-    double best = -1;
-    bool reported = false;
-    bool timed_out = false;
-    // Bound: each pass waits until the report, the child's end or the deadline.
-    for (;;) {
-        const double left = std::chrono::duration<double>(deadline - clock::now()).count();
-        if (left <= 0) {
-            timed_out = true;
-            break;
+    bool late = false;
+    for (int round = 0; round < rounds && !late; ++round) {
+        got.emplace_back();
+        for (const Task& task : tasks) {
+            using clock = std::chrono::steady_clock;
+            const auto wait = std::chrono::duration<double>(budget * task.runs + 0.2);
+            const auto deadline = clock::now() + std::chrono::duration_cast<clock::duration>(wait);
+            double t = 0;
+            late = !read_by(fds[0], deadline, t);
+            if (late) break;
+            got.back().push_back(t);
+            if (t < 0 || t > budget) {
+                late = true;
+                break;
+            }
         }
-        pollfd p{fds[0], POLLIN, 0};
-        const int ready = poll(&p, 1, static_cast<int>(std::ceil(left * 1000)));
-        if (ready < 0 && errno == EINTR) continue;
-        if (ready > 0) reported = read(fds[0], &best, sizeof best) == sizeof best;
-        timed_out = ready == 0;
-        break;
     }
-    if (!reported) kill(pid, SIGKILL);
+    kill(pid, SIGKILL);  // it may still be in a run past the budget
     waitpid(pid, nullptr, 0);
     close(fds[0]);
-    if (timed_out || (reported && best > budget)) return {Timing::over, budget};
-    if (!reported || best < 0) return {};
-    return {Timing::ok, best};
+    return got;
+}
+
+// One result of child_times; a missing one was cut off by the budget.
+Timing timing(const std::vector<std::vector<double>>& got, std::size_t round, std::size_t task, double budget) {
+    if (got.size() <= round || got[round].size() <= task) return {Timing::over, budget};
+    const double t = got[round][task];
+    if (t < 0) return {Timing::failed, 0};
+    if (t > budget) return {Timing::over, budget};
+    return {Timing::ok, t};
 }
 
 struct Input {
@@ -172,19 +201,37 @@ struct Row {
     bool failed() const { return small.status == Timing::failed || large.status == Timing::failed; }
 };
 
-void measure(Row& row, const Options& o, int large_runs) {
-    row.small = best_time(row.input->build(o.small), o.runs, o.budget);
-    if (row.small.status != Timing::ok) {
-        row.large = row.small;
-        return;
+// Best of `runs` at the small size then one run at the large, `rounds` times; the round with the
+// lowest ratio counts, since the machine can only slow a run down.
+void measure(Row& row, const Options& o, int rounds) {
+    const std::vector<Task> tasks = {{row.input->build(o.small), o.runs}, {row.input->build(o.large), 1}};
+    const auto got = child_times(tasks, rounds, o.budget);
+    row.small = timing(got, 0, 0, o.budget);
+    row.large = timing(got, 0, 1, o.budget);
+    // Rounds that are complete, within budget and not failed.
+    for (std::size_t r = 1; r < got.size() && row.large.status == Timing::ok; ++r) {
+        const Timing s = timing(got, r, 0, o.budget);
+        const Timing l = timing(got, r, 1, o.budget);
+        if (s.status == Timing::ok && l.status == Timing::ok && l.seconds / s.seconds < row.ratio()) {
+            row.small = s;
+            row.large = l;
+        }
     }
-    row.large = best_time(row.input->build(o.large), large_runs, o.budget);
-    if (row.large.status != Timing::over) return;
-    const Timing half = best_time(row.input->build(o.small / 2), o.runs, o.budget);
-    if (half.status == Timing::ok) {
-        const double power = std::log2(row.small.seconds / std::max(half.seconds, 1e-9));
-        row.guessed = std::pow(static_cast<double>(o.large) / static_cast<double>(o.small), power);
+    if (row.small.status != Timing::ok) row.large = row.small;
+    if (row.small.status != Timing::ok || row.large.status != Timing::over) return;
+    // The median of three rounds: a guess, but not one a single slowed run sets.
+    const auto half = child_times({{row.input->build(o.small / 2), o.runs}, tasks[0]}, 3, o.budget);
+    std::vector<double> powers;
+    for (std::size_t r = 0; r < half.size(); ++r) {
+        const Timing h = timing(half, r, 0, o.budget);
+        const Timing s = timing(half, r, 1, o.budget);
+        if (h.status == Timing::ok && s.status == Timing::ok)
+            powers.push_back(std::log2(s.seconds / std::max(h.seconds, 1e-9)));
     }
+    if (powers.empty()) return;
+    std::sort(powers.begin(), powers.end());
+    const double power = powers[powers.size() / 2];
+    row.guessed = std::pow(static_cast<double>(o.large) / static_cast<double>(o.small), power);
 }
 
 // Over budget first (by their guessed ratio), then by growth ratio.
@@ -238,7 +285,7 @@ Slowest print_huge_times(const std::vector<Row>& rows, const Options& o) {
         const Row& r = rows[i];
         if (r.over() || r.failed()) continue;
         ++rank;
-        const Timing t = best_time(r.input->build(o.huge), 1, o.huge_budget);
+        const Timing t = timing(child_times({{r.input->build(o.huge), 1}}, 1, o.huge_budget), 0, 0, o.huge_budget);
         char huge[32] = "failed";
         char ratio[32] = "-";
         if (t.status == Timing::ok) {
@@ -261,10 +308,8 @@ std::vector<Input> make_inputs(const Options& o) {
     for (const growth::Family& f : growth::fixed_families())
         inputs.push_back({f.name, "\"" + growth::escaped(f.build(o.small), 120) + "\"", f.build});
     growth::Rng rng(o.seed);
-    std::vector<std::string> units;
     for (std::size_t i = 0; i < o.units; ++i) {
-        units.push_back(growth::random_unit(rng));
-        const std::string u = units.back();
+        const std::string u = growth::random_unit(rng);
         inputs.push_back({"unit " + std::to_string(i), "\"" + growth::escaped(u) + "\" repeated",
                           [u](std::size_t size) { return growth::repeat_to(u, size); }});
     }
@@ -304,8 +349,8 @@ int main(int argc, char** argv) {
     std::printf("%4s %-22s %10s %10s\n", "", "ratio", "small ms", "large ms");
     for (std::size_t i = 0; i < fixed; ++i) print_row(i + 1, rows[i]);
 
-    // A single large run can be slowed by the machine: measure the leaders within budget again,
-    // best of three.
+    // A single large run can be slowed by the machine: measure the leaders within budget again in
+    // three rounds.
     std::sort(rows.begin(), rows.end(), worse);
     std::size_t again = 0;
     for (std::size_t i = 0; i < rows.size() && again < 2 * o.top; ++i) {
@@ -327,8 +372,11 @@ int main(int argc, char** argv) {
     std::printf("worst ratio %s on %s; ", ratio_text(worst).c_str(), worst.input->name.c_str());
     if (slowest.row) {
         char t[32];
-        std::snprintf(t, sizeof t, slowest.huge.status == Timing::over ? "> %.1f" : "%.3f",
-                      slowest.huge.status == Timing::over ? o.huge_budget : slowest.huge.seconds);
+        if (slowest.huge.status == Timing::over) {
+            std::snprintf(t, sizeof t, "> %.1f", o.huge_budget);
+        } else {
+            std::snprintf(t, sizeof t, "%.3f", slowest.huge.seconds);
+        }
         std::printf("worst %s time %s s on %s\n", size_name(o.huge).c_str(), t, slowest.row->input->name.c_str());
     } else {
         std::printf("no %s time (every input over budget)\n", size_name(o.huge).c_str());

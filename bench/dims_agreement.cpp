@@ -56,11 +56,10 @@ Options parse_options(int argc, char** argv) {
 
 // The short pieces the step's own test draws from, and a few more.
 const std::vector<std::string> PIECES = {
-    " ",    "  ",     ",",      ", ",    ".",     "1",   "5",      "20",     "1,5",    "2.5", "x",    " x ",
-    "\u00D7", "mm",   "cm",     "m",     "kg",    "ml",  "l",      "kw",     "v",      "ah",  "w",    "hz",
-    "khz",  "rpm",    "psi",    "bar",   "inch",  "inches", "oz",  "s",      "e",      "steel", "t",  "a",
-    "5mx",  "q",      "5m",     "\u00E9", "\u0130", "\u212A", "\u017F", "(",  ")",      "\u0663", "|",  "5 v",
-    "\t",   "\u00A0", "mpa",    "kva",   "mhz",   "M",   "1x",     "9999",
+    " ", "  ", ",", ", ", ".", "1", "5", "20", "1,5", "2.5", "x", " x ", "\u00D7", "mm", "cm", "m", "kg", "ml",
+    "l", "kw", "v", "ah", "w", "hz", "khz", "rpm", "psi", "bar", "inch", "inches", "oz", "s", "e", "steel", "t",
+    "a", "5mx", "q", "5m", "\u00E9", "\u0130", "\u212A", "\u017F", "(", ")", "\u0663",
+    "|", "5 v", "\t", "\u00A0", "mpa", "kva", "mhz", "M", "1x", "9999",
 };
 
 std::string from_pieces(growth::Rng& rng) {
@@ -158,8 +157,8 @@ int main(int argc, char** argv) {
                 seconds, static_cast<unsigned long long>(disagreeing.load()));
     for (const Disagreement& d : found) {
         std::printf("item %llu: \"%s\"\n  take_dimensions:       %s\n  take_dimensions_plain: %s\n",
-                    static_cast<unsigned long long>(d.index), growth::escaped(d.text, 1000).c_str(), shown(d.fast).c_str(),
-                    shown(d.plain).c_str());
+                    static_cast<unsigned long long>(d.index), growth::escaped(d.text, 1000).c_str(),
+                    shown(d.fast).c_str(), shown(d.plain).c_str());
     }
     return disagreeing.load() == 0 ? 0 : 1;
 }

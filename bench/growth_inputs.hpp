@@ -178,7 +178,8 @@ inline std::vector<Family> fixed_families() {
          [](std::size_t size) {
              // " 1234567 vq", " 2234567 vq", ... then " N234567 v" for numbers not among the copies.
              S s;
-             const std::size_t copies = fill(s, size / 2, [](std::size_t i) { return " " + std::to_string(i + 1) + "234567 vq"; });
+             const std::size_t copies =
+                 fill(s, size / 2, [](std::size_t i) { return " " + std::to_string(i + 1) + "234567 vq"; });
              fill(s, size, [&](std::size_t i) { return " " + std::to_string(copies + i + 1) + "234567 v"; });
              return s;
          }},
