@@ -196,6 +196,7 @@ struct Row {
     Timing small, large;
     // Over budget: the ratio guessed from the growth between half the small size and the small size.
     double guessed = 0;
+    bool confirmed = false;  // measured again, see confirm_leaders
     double ratio() const { return large.seconds / std::max(small.seconds, 1e-9); }
     bool over() const { return large.status == Timing::over || small.status == Timing::over; }
     bool failed() const { return small.status == Timing::failed || large.status == Timing::failed; }
@@ -234,14 +235,6 @@ void measure(Row& row, const Options& o, int rounds, int large_runs) {
     row.guessed = std::pow(static_cast<double>(o.large) / static_cast<double>(o.small), power);
 }
 
-// Over budget first (by their guessed ratio), then by growth ratio.
-bool worse(const Row& a, const Row& b) {
-    if (a.failed() != b.failed()) return a.failed();
-    if (a.over() != b.over()) return a.over();
-    if (a.over()) return a.guessed > b.guessed;
-    return a.ratio() > b.ratio();
-}
-
 std::string ratio_text(const Row& r) {
     char buf[64];
     if (r.failed()) return "failed";
@@ -266,6 +259,45 @@ std::string ms(const Timing& t) {
 void print_row(std::size_t rank, const Row& r) {
     std::printf("%4zu %-22s %10s %10s  %s: %s\n", rank, ratio_text(r).c_str(), ms(r.small).c_str(),
                 ms(r.large).c_str(), r.input->name.c_str(), r.input->shown.c_str());
+}
+
+// Over budget first (by their guessed ratio), then by growth ratio.
+bool worse(const Row& a, const Row& b) {
+    if (a.failed() != b.failed()) return a.failed();
+    if (a.over() != b.over()) return a.over();
+    if (a.over()) return a.guessed > b.guessed;
+    return a.ratio() > b.ratio();
+}
+
+// A single large run can be slowed by the machine, and other work on the same core slows the
+// long runs more than the best of the short ones, so the first ratios have a long tail of noise.
+// The worst within budget are measured again, best of three at both sizes, in three passes at
+// different moments, keeping the lowest ratio, until the worst `top` are all measured so.
+void confirm_leaders(std::vector<Row>& rows, const Options& o) {
+    // Bound: each pass confirms at least one more row, so there are at most as many passes as rows.
+    for (;;) {
+        std::sort(rows.begin(), rows.end(), worse);
+        std::vector<Row*> pending;
+        std::size_t rank = 0;
+        bool top_confirmed = true;
+        for (std::size_t i = 0; i < rows.size() && rank < 2 * o.top; ++i) {
+            if (rows[i].over() || rows[i].failed()) continue;
+            if (!rows[i].confirmed) {
+                pending.push_back(&rows[i]);
+                top_confirmed = top_confirmed && rank >= o.top;
+            }
+            ++rank;
+        }
+        if (top_confirmed) return;
+        for (int pass = 0; pass < 3; ++pass) {
+            for (Row* row : pending) {
+                Row again = *row;
+                measure(again, o, 1, 3);
+                if (again.over() || again.failed() || again.ratio() < row->ratio()) *row = again;
+                row->confirmed = true;
+            }
+        }
+    }
 }
 
 struct Slowest {
@@ -349,21 +381,7 @@ int main(int argc, char** argv) {
     std::printf("%4s %-22s %10s %10s\n", "", "ratio", "small ms", "large ms");
     for (std::size_t i = 0; i < fixed; ++i) print_row(i + 1, rows[i]);
 
-    // A single large run can be slowed by the machine, and other work on the same core slows the
-    // long runs more than the best of the short ones: measure the leaders within budget again,
-    // best of three at both sizes, in three passes at different moments, and keep the lowest ratio.
-    std::sort(rows.begin(), rows.end(), worse);
-    std::vector<Row*> leaders;
-    for (std::size_t i = 0; i < rows.size() && leaders.size() < 2 * o.top; ++i) {
-        if (!rows[i].over() && !rows[i].failed()) leaders.push_back(&rows[i]);
-    }
-    for (int pass = 0; pass < 3; ++pass) {
-        for (Row* row : leaders) {
-            Row again = *row;
-            measure(again, o, 1, 3);
-            if (again.over() || again.failed() || again.ratio() < row->ratio()) *row = again;
-        }
-    }
+    confirm_leaders(rows, o);
     std::sort(rows.begin(), rows.end(), worse);
     const std::size_t shown = std::min(rows.size(), o.top);
     std::printf("\nworst %zu growth ratios of %zu inputs:\n", shown, rows.size());
