@@ -13,7 +13,7 @@
 
 namespace tarsk {
 
-bool is_white_space(char32_t c) { return u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_WHITE_SPACE); }
+bool is_white_space_wide(char32_t c) { return u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_WHITE_SPACE); }
 
 bool is_alphabetic(char32_t c) { return u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_ALPHABETIC); }
 
@@ -22,14 +22,7 @@ bool is_numeric(char32_t c) {
     return (mask & (U_GC_ND_MASK | U_GC_NL_MASK | U_GC_NO_MASK)) != 0;
 }
 
-std::size_t utf8_length(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead < 0xE0) return 2;
-    if (lead < 0xF0) return 3;
-    return 4;
-}
-
-char32_t decode_utf8(std::string_view s, std::size_t pos, std::size_t& len) {
+char32_t decode_utf8_wide(std::string_view s, std::size_t pos, std::size_t& len) {
     const auto lead = static_cast<unsigned char>(s[pos]);
     len = utf8_length(lead);
     if (pos + len > s.size()) throw std::logic_error("truncated UTF-8 sequence");

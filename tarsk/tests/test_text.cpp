@@ -16,6 +16,8 @@ TEST(Text, WhiteSpaceIsTheUnicodeProperty) {
         EXPECT_TRUE(is_white_space(c)) << std::hex << static_cast<unsigned>(c);
     for (char32_t c : {0x180E, 0x200B, 0xFEFF, 0x0, 0x61, 0x1C})
         EXPECT_FALSE(is_white_space(c)) << std::hex << static_cast<unsigned>(c);
+    // ASCII is answered without ICU: the same answers as ICU's.
+    for (char32_t c = 0; c < 0x80; ++c) EXPECT_EQ(is_white_space(c), is_white_space_wide(c)) << static_cast<unsigned>(c);
 }
 
 TEST(Text, TrimRemovesUnicodeWhiteSpaceOnly) {

@@ -7,17 +7,35 @@
 
 namespace tarsk {
 
-// The Unicode White_Space property (25 code points).
-bool is_white_space(char32_t c);
+// The Unicode White_Space property (25 code points); ASCII is answered here, the rest by ICU.
+bool is_white_space_wide(char32_t c);
+inline bool is_white_space(char32_t c) {
+    if (c < 0x80) return (c >= 0x09 && c <= 0x0D) || c == 0x20;
+    return is_white_space_wide(c);
+}
 // Unicode Alphabetic property.
 bool is_alphabetic(char32_t c);
 // General category Nd, Nl or No.
 bool is_numeric(char32_t c);
 
-// Decodes the code point at byte offset `pos` of valid UTF-8 and stores its byte length in `len`.
-char32_t decode_utf8(std::string_view s, std::size_t pos, std::size_t& len);
 // Byte length of the UTF-8 sequence that starts with `lead`.
-std::size_t utf8_length(unsigned char lead);
+inline std::size_t utf8_length(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead < 0xE0) return 2;
+    if (lead < 0xF0) return 3;
+    return 4;
+}
+// Decodes the code point at byte offset `pos` of valid UTF-8 and stores its byte length in `len`
+// (ASCII here, longer sequences out of line).
+char32_t decode_utf8_wide(std::string_view s, std::size_t pos, std::size_t& len);
+inline char32_t decode_utf8(std::string_view s, std::size_t pos, std::size_t& len) {
+    const auto lead = static_cast<unsigned char>(s[pos]);
+    if (lead < 0x80) {
+        len = 1;
+        return lead;
+    }
+    return decode_utf8_wide(s, pos, len);
+}
 // Well-formed UTF-8 (no surrogates, no overlong forms), for texts of any length.
 bool is_valid_utf8(std::string_view s);
 
