@@ -25,13 +25,17 @@ public:
     static constexpr Index NIL = std::numeric_limits<Index>::max();
 
     // `lowered` is lower_copy(working), made by the caller.
+    LinkedText(const LinkedText&) = delete;
+    LinkedText& operator=(const LinkedText&) = delete;
     LinkedText(std::string_view working, std::string lowered)
-        : working_(working), lowered_(std::move(lowered)), cut_w_(working.size(), false) {
+        : working_(working), lowered_(std::move(lowered)), cut_w_(working.size(), 0) {
         map_uneven();
         const std::size_t n = lowered_.size();
-        next_.assign(n, NIL);
-        prev_.assign(n, NIL);
-        up_.assign(n, NIL);
+        // One block for the three link arrays: items are usually short, and allocations count.
+        links_.assign(3 * n, NIL);
+        next_ = links_.data();
+        prev_ = next_ + n;
+        up_ = prev_ + n;
         live_.assign(n, NONE);
     }
 
@@ -114,8 +118,13 @@ public:
     std::string rest() const {
         std::string out;
         out.reserve(working_.size());
-        for (std::size_t i = 0; i < working_.size(); ++i) {
-            if (!cut_w_[i]) out += working_[i];
+        // Each byte is tested once; the runs between cuts are copied whole.
+        for (std::size_t i = 0; i < working_.size();) {
+            std::size_t j = i;
+            while (j < working_.size() && cut_w_[j] == 0) ++j;
+            out.append(working_, i, j - i);
+            while (j < working_.size() && cut_w_[j] != 0) ++j;
+            i = j;
         }
         return out;
     }
@@ -168,15 +177,17 @@ private:
         } else if (u != nullptr) {
             w = u->w + u->w_len + (y - (u->l + u->l_len));
         }
-        std::fill(cut_w_.begin() + static_cast<std::ptrdiff_t>(w), cut_w_.begin() + static_cast<std::ptrdiff_t>(w + len),
-                  true);
+        std::fill(cut_w_.begin() + static_cast<std::ptrdiff_t>(w), cut_w_.begin() + static_cast<std::ptrdiff_t>(w + len), 1);
     }
 
     std::string_view working_;
     std::string lowered_;
     std::vector<Uneven> uneven_;
-    std::vector<bool> cut_w_;
-    std::vector<Index> next_, prev_, up_;
+    std::vector<unsigned char> cut_w_;  // 1 for a working byte cut out
+    std::vector<Index> links_;
+    Index* next_ = nullptr;  // the next linked character, or NIL
+    Index* prev_ = nullptr;  // the previous one, or NIL
+    Index* up_ = nullptr;    // union-find towards the end of a run of spacers
     std::vector<Live> live_;
     Index tail_ = NIL;
     bool tail_spacer_ = false;  // whether the last character read is a spacer
