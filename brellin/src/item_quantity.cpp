@@ -26,11 +26,11 @@ std::string english_unit(std::string_view vietnamese) {
 // backward search for the phrase that stops at the match at the latest; one cut_span walk.
 void take_quantity(std::string& working, NormalizedItem& item) {
     const std::string lowered = lower_copy(working);
-    auto matches = QTY_EN_RE().find_all(lowered);
-    const bool english = !matches.empty();
-    if (!english) matches = QTY_VI_RE().find_all(lowered);
-    if (matches.empty()) return;
-    const tarsk::Match& m = matches.back();
+    std::optional<tarsk::Match> last = QTY_EN_RE().find_last(lowered);
+    const bool english = last.has_value();
+    if (!english) last = QTY_VI_RE().find_last(lowered);
+    if (!last) return;
+    const tarsk::Match& m = *last;
     item.qty = tarsk::read_number(m.str(lowered, 1));
     const std::string_view unit = tarsk::trim(m.str(lowered, 2));
     item.uom = english ? std::string(unit) : english_unit(unit);

@@ -291,30 +291,57 @@ std::optional<Match> Pattern::find(std::string_view subject, std::size_t offset)
     return to_match(*impl_, md.md);
 }
 
+namespace {
+
+// Calls `each(match data)` for every non-overlapping match, left to right, without keeping them.
+// Bound: the offset grows at least every second pass (only an empty match may leave it where it
+// was, and the next pass then may not match empty there): at most 2 * (size + 1) passes.
+template <class Each>
+void each_match(const Pattern::Impl& p, std::string_view subject, pcre2_match_data* md, Each each) {
+    std::size_t offset = 0;
+    std::uint32_t options = 0;
+    while (offset <= subject.size()) {
+        if (!run(p, subject, offset, options, md)) break;
+        const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(md);
+        const std::size_t start = ov[0];
+        const std::size_t end = ov[1];
+        each(md);
+        options = 0;
+        if (start == end) {
+            // An empty match: the next one may not be empty at the same place.
+            options = PCRE2_NOTEMPTY_ATSTART;
+            if (end >= subject.size()) break;
+        }
+        offset = end;
+    }
+}
+
+}  // namespace
+
 std::vector<Match> Pattern::find_all(std::string_view subject) const {
     MatchData md(*impl_);
     std::vector<Match> all;
-    std::size_t offset = 0;
-    std::uint32_t options = 0;
-    // Bound: the offset grows at least every second pass (only an empty match may leave it where
-    // it was, and the next pass then may not match empty there): at most 2 * (size + 1) passes.
-    while (offset <= subject.size()) {
-        if (!run(*impl_, subject, offset, options, md.md)) break;
-        Match m = to_match(*impl_, md.md);
-        const std::size_t end = m.end();
-        options = 0;
-        if (m.start() == end) {
-            // An empty match: the next one may not be empty at the same place.
-            options = PCRE2_NOTEMPTY_ATSTART;
-            if (end >= subject.size()) {
-                all.push_back(std::move(m));
-                break;
-            }
-        }
-        all.push_back(std::move(m));
-        offset = end;
-    }
+    each_match(*impl_, subject, md.md, [&](pcre2_match_data* d) { all.push_back(to_match(*impl_, d)); });
     return all;
+}
+
+std::optional<Match> Pattern::find_last(std::string_view subject) const {
+    MatchData md(*impl_);
+    // The spans of the latest match are copied over on the way; only the last becomes a Match.
+    std::vector<PCRE2_SIZE> spans(2 * (impl_->group_count + 1));
+    bool found = false;
+    each_match(*impl_, subject, md.md, [&](pcre2_match_data* d) {
+        found = true;
+        const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(d);
+        std::copy(ov, ov + spans.size(), spans.begin());
+    });
+    if (!found) return std::nullopt;
+    Match m;
+    m.groups.resize(impl_->group_count + 1);
+    for (std::uint32_t g = 0; g <= impl_->group_count; ++g) {
+        if (spans[2 * g] != PCRE2_UNSET) m.groups[g] = Span{spans[2 * g], spans[2 * g + 1]};
+    }
+    return m;
 }
 
 std::string Pattern::replace_first(std::string_view subject, std::string_view replacement) const {
@@ -327,13 +354,15 @@ std::string Pattern::replace_first(std::string_view subject, std::string_view re
 }
 
 std::string Pattern::replace_all(std::string_view subject, std::string_view replacement) const {
+    MatchData md(*impl_);
     std::string out;
     std::size_t last = 0;
-    for (const Match& m : find_all(subject)) {
+    each_match(*impl_, subject, md.md, [&](pcre2_match_data* d) {
+        const Match m = to_match(*impl_, d);
         out += subject.substr(last, m.start() - last);
         expand(out, subject, m, replacement);
         last = m.end();
-    }
+    });
     out += subject.substr(last);
     return out;
 }

@@ -62,10 +62,21 @@ TEST(Pattern, GroupsAllMatchesAndReplacement) {
     EXPECT_EQ(p.replace_all(s, "<$1>"), "a<12> b<3>");
     EXPECT_EQ(p.replace_first(s, "$1"), "a12 b3");
     EXPECT_EQ(Pattern("q").replace_all(s, "z"), s);
+    const auto last = p.find_last(s);
+    ASSERT_TRUE(last.has_value());
+    EXPECT_EQ(last->groups, all.back().groups);
+    EXPECT_FALSE(Pattern("q").find_last(s).has_value());
 }
 
 TEST(Pattern, EmptyMatchesAdvance) {
-    EXPECT_EQ(Pattern("x*").find_all("axxb").size(), 4u);  // "", "xx", "", ""
+    // "", "xx", "", "": an empty match is not followed by another at the same place.
+    using tarsk::Span;
+    const auto all = Pattern("x*").find_all("axxb");
+    ASSERT_EQ(all.size(), 4u);
+    const Span spans[] = {{0, 0}, {1, 3}, {3, 3}, {4, 4}};
+    for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(*all[i].groups[0], spans[i]) << i;
+    EXPECT_EQ(*Pattern("x*").find_last("axxb")->groups[0], (Span{4, 4}));
+    EXPECT_EQ(Pattern("x*").replace_all("axxb", "-"), "-a--b-");
 }
 
 TEST(Pattern, JitSearchOutgrowingTheMachineStackGivesItsAnswer) {

@@ -55,6 +55,8 @@ public:
     std::optional<Match> find(std::string_view subject, std::size_t offset = 0) const;
     // All non-overlapping matches, left to right.
     std::vector<Match> find_all(std::string_view subject) const;
+    // The last of those, without keeping the others.
+    std::optional<Match> find_last(std::string_view subject) const;
     // `replacement` may use $1..$9 for groups (absent groups give the empty text).
     std::string replace_first(std::string_view subject, std::string_view replacement) const;
     std::string replace_all(std::string_view subject, std::string_view replacement) const;
