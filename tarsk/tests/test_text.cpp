@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unicode/utf8.h>
 
 #include <iterator>
 #include <random>
@@ -50,6 +51,29 @@ TEST(Text, Utf8Checks) {
     EXPECT_TRUE(is_numeric(0x2167));  // ROMAN NUMERAL EIGHT (Nl)
     EXPECT_TRUE(is_alphabetic(0x00E9));
     EXPECT_FALSE(is_alphabetic('-'));
+}
+
+// Long ASCII stretches are skipped a word at a time: the same answers as a decoder that reads
+// every character, with bad bytes anywhere in or after such a stretch.
+TEST(Text, Utf8CheckOverAsciiStretches) {
+    const auto plain = [](std::string_view s) {
+        const auto* p = reinterpret_cast<const uint8_t*>(s.data());
+        const auto n = static_cast<int32_t>(s.size());
+        for (int32_t i = 0; i < n;) {
+            UChar32 c;
+            U8_NEXT(p, i, n, c);
+            if (c < 0) return false;
+        }
+        return true;
+    };
+    const std::string_view pieces[] = {"a", "abcdefgh", "ab", "\xc3\xa1", "\xe1\xbb\x87", "\xf0\x9f\x98\x80",
+                                       "\xff", "\xc3", "\x80", "\xed\xa0\x80", "0123456789abcdef"};
+    std::mt19937 rng(17);
+    for (int round = 0; round < 20000; ++round) {
+        std::string s;
+        for (std::size_t k = rng() % 10; k > 0; --k) s += pieces[rng() % std::size(pieces)];
+        ASSERT_EQ(is_valid_utf8(s), plain(s)) << s;
+    }
 }
 
 namespace {
