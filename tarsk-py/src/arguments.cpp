@@ -128,13 +128,7 @@ std::optional<std::string_view> bind_query_argument(PyObject* args, PyObject* kw
     const char* text = PyUnicode_AsUTF8AndSize(slot, &size);
     if (text == nullptr) {
         // Lone surrogates: the interpreter's UnicodeEncodeError, which wrapping leaves as it is.
-        PyObject *type = nullptr, *value = nullptr, *traceback = nullptr;
-        PyErr_Fetch(&type, &value, &traceback);
-        PyErr_NormalizeException(&type, &value, &traceback);
-        if (traceback != nullptr && value != nullptr) PyException_SetTraceback(value, traceback);
-        Py_XDECREF(type);
-        Py_XDECREF(traceback);
-        raise(wrap_argument_error(PARAMETER, value));
+        raise(wrap_argument_error(PARAMETER, take_pending_error().release()));
         return std::nullopt;
     }
     return std::string_view(text, static_cast<std::size_t>(size));

@@ -246,19 +246,14 @@ PyObject* get_class(ClassId id) {
     if (cell != nullptr) return cell;
     PyObject* created = create_class(id);
     if (created == nullptr) {
-        PyObject *type = nullptr, *value = nullptr, *traceback = nullptr;
-        PyErr_Fetch(&type, &value, &traceback);
-        PyErr_NormalizeException(&type, &value, &traceback);
-        Py_XDECREF(type);
-        Py_XDECREF(traceback);
+        // The creation's error is the cause; a creation that failed silently gets the interpreter's
+        // SystemError for that case, never no cause.
+        Owned cause = take_pending_error();
         Owned error(PyObject_CallFunction(PyExc_RuntimeError, "s",
                                           (std::string("An error occurred while initializing class ") +
                                            class_name(id)).c_str()));
-        if (!error) {
-            Py_XDECREF(value);
-            return nullptr;
-        }
-        PyException_SetCause(error.get(), value);  // steals value
+        if (!error) return nullptr;
+        PyException_SetCause(error.get(), cause.release());  // steals the cause
         PyErr_SetObject(PyExc_RuntimeError, error.get());
         return nullptr;
     }

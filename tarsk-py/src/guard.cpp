@@ -74,17 +74,11 @@ void api_call_failed(std::source_location where) {
 }
 
 std::string take_error_description() {
-    PyObject* type = nullptr;
-    PyObject* value = nullptr;
-    PyObject* traceback = nullptr;
-    PyErr_Fetch(&type, &value, &traceback);
-    if (type == nullptr) {
-        return "type: <class 'SystemError'>, value: SystemError('attempted to fetch exception but none was "
-               "set'), traceback: None";
-    }
-    PyErr_NormalizeException(&type, &value, &traceback);
-    Owned owned_type(type), owned_value(value), owned_traceback(traceback);
-    return "type: " + repr_text(type) + ", value: " + repr_text(value) + ", traceback: " + repr_text(traceback);
+    const Owned error = take_pending_error();
+    if (!error) return "type: None, value: None, traceback: None";
+    const Owned traceback(PyException_GetTraceback(error.get()));
+    return "type: " + repr_text(reinterpret_cast<PyObject*>(Py_TYPE(error.get()))) + ", value: " +
+           repr_text(error.get()) + ", traceback: " + repr_text(traceback.get());
 }
 
 void fail_with_pending_error(const std::string& lead_in, std::source_location where) {

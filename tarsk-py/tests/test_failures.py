@@ -55,3 +55,40 @@ def test_exhausted_memory_in_the_core_aborts_with_its_size(run_python):
     assert outcome.returncode < 0, outcome.stdout
     assert "returned" not in outcome.stdout
     assert re.search(r"memory allocation of \d+ bytes failed", outcome.stderr), outcome.stderr
+
+
+def test_class_creation_failure_at_import_always_has_a_cause(run_python):
+    # Each forked child fails one allocation of its import, a different one each: every failure
+    # while a class is made is a RuntimeError naming the class, whose cause is the creation's error
+    # (a creation that failed without setting one gets the interpreter's SystemError, never None).
+    outcome = run_python("""
+        import os
+        import _testcapi
+        for start in range(0, 1200, 3):
+            read, write = os.pipe()
+            if os.fork() == 0:
+                os.close(read)
+                _testcapi.set_nomemory(start, start + 1)
+                try:
+                    import morvane
+                    result = "ok"
+                except RuntimeError as error:
+                    result = str(error) + " | " + type(error.__cause__).__name__
+                except BaseException:
+                    result = "other"
+                finally:
+                    _testcapi.remove_mem_hooks()
+                os.write(write, result.encode())
+                os._exit(0)
+            os.close(write)
+            with os.fdopen(read) as pipe:
+                result = pipe.read()
+            os.wait()
+            if result.startswith("An error occurred while initializing class "):
+                print(result)
+        """)
+    assert outcome.returncode == 0, outcome.stderr
+    lines = outcome.stdout.splitlines()
+    assert lines, "no class creation failed"
+    for line in lines:
+        assert line.split(" | ")[1] in ("MemoryError", "SystemError"), line
