@@ -8,6 +8,7 @@ import argparse
 import sys
 
 import morvane
+from fields import ITEM_FIELDS, RESULT_FIELDS, TRADE_FIELDS
 
 TEXTS = [
     "",
@@ -30,11 +31,6 @@ TEXTS = [
 BAD_CALLS = [((), {}), (("a", "b"), {}), ((), {"q": 1}), ((None,), {}), (("a\ud800",), {}),
              (("a",), {"query": "b"})]
 
-ITEM_FIELDS = ("chunks", "index", "qty", "qty_max", "uom", "colors", "sizes", "materials", "genders", "specs",
-               "standards", "ambiguous", "price", "currency", "origin", "dims")
-RESULT_FIELDS = ("is_rfq", "trade_currency", "trade_incoterm", "trade_destination", "trade_lead_time",
-                 "trade_payment")
-TRADE_FIELDS = ("currency", "incoterm", "destination", "lead_time", "payment")
 
 
 def rss_kib():

@@ -4,12 +4,8 @@ import math
 
 import pytest
 
+from fields import ITEM_FIELDS, LIST_FIELDS as LISTS, TRADE_FIELDS
 from morvane import ParsedItem, TradeTerms, parse
-
-ITEM_FIELDS = ["chunks", "index", "qty", "qty_max", "uom", "colors", "sizes", "materials", "genders", "specs",
-               "standards", "ambiguous", "price", "currency", "origin", "dims"]
-TRADE_FIELDS = ["currency", "incoterm", "destination", "lead_time", "payment"]
-LISTS = {"colors", "sizes", "materials", "genders", "specs", "standards", "ambiguous", "dims"}
 
 
 def expected_item(index, **fields):

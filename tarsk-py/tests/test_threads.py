@@ -3,6 +3,7 @@
 import sys
 import threading
 
+from fields import ITEM_FIELDS
 from morvane import parse
 
 TEXTS = [
@@ -15,9 +16,6 @@ TEXTS = [
     "- Áo polo cotton, xuất xứ Việt Nam, 200 cái\n- Van bi (Đài Loan)",
     "",
 ]
-
-ITEM_FIELDS = ("chunks", "index", "qty", "qty_max", "uom", "colors", "sizes", "materials", "genders", "specs",
-               "standards", "ambiguous", "price", "currency", "origin", "dims")
 
 
 def snapshot(result):
