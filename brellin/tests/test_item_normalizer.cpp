@@ -10,7 +10,7 @@ using brellin::normalize_item;
 
 namespace {
 
-struct Traced {
+struct WholeItem {
     const char* input;
     std::optional<double> qty;
     std::optional<double> price;
@@ -24,8 +24,8 @@ struct Traced {
 const std::optional<double> none;
 const std::optional<std::string> absent;
 
-// Items traced through all eleven steps.
-const Traced TRACED[] = {
+// Whole items, from the raw text to every field of the record.
+const WholeItem WHOLE_ITEMS[] = {
     {"", none, none, absent, absent, absent, {}, ""},
     {"**Cotton T-shirt**, 500 pcs.", 500, none, absent, "pcs", absent, {}, "500 pcs Cotton T-shirt"},
     {"Product: Steel pipe spec: DN50, qty: TBD", none, none, absent, absent, absent, {}, "Steel pipe DN50"},
@@ -57,14 +57,14 @@ const Traced TRACED[] = {
     {"Sugar 2.5 tons", 2.5, none, absent, "tons", absent, {}, "2.50 tons Sugar"},
     {"500 pcs", 500, none, absent, "pcs", absent, {}, "500 pcs "},
     {"Steel pipe:", none, none, absent, absent, absent, {}, "Steel pipe"},
-    // Beyond the traced lists: a unit of "20ft fcl" keeps its own spacing, and a quantity
+    // Beyond the whole items: a unit of "20ft fcl" keeps its own spacing, and a quantity
     // written with a Kelvin sign before the phrase does not shift the cut.
     {"Rice 2 20FT  FCL", 2, none, absent, "20ft  fcl", absent, {}, "2 20ft  fcl Rice"},
     {"\u212Aelvin rod 3 pcs", 3, none, absent, "pcs", absent, {}, "3 pcs \u212Aelvin rod"},
 };
 
-TEST(NormalizeItem, TracedItems) {
-    for (const Traced& c : TRACED) {
+TEST(NormalizeItem, WholeItems) {
+    for (const WholeItem& c : WHOLE_ITEMS) {
         SCOPED_TRACE(c.input);
         const auto item = normalize_item(c.input);
         EXPECT_EQ(item.qty, c.qty);

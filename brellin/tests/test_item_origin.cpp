@@ -16,19 +16,20 @@ struct OriginCase {
     const char* text;
 };
 
-// Each strategy's own rules; the traced items cover the rest.
+// The rules of each way an origin is found; the whole items of test_item_normalizer cover the rest.
 const OriginCase CASES[] = {
-    // A: a key anywhere in the item wins over the phrase, even inside another word.
+    // The origin phrase: a country key anywhere in the item wins over the phrase, even inside
+    // another word.
     {"Ghế gỗ xuất xứ tqx", "China", "Ghế gỗ"},
     {"Vải xuất xứ  pháp 2", "Pháp", "Vải 2"},
-    // B: "(key," whose rest is a lone comma, or whose rest starts with commas.
+    // The parenthesised country: "(key," whose rest is a lone comma, or whose rest starts with commas.
     {"Ống (tq,,)", "China", "Ống"},
     {"Ống (tq, ,mới)", "China", "Ống (mới)"},
     {"Ống (úc) loại 1", "Australia", "Ống  loại 1"},
-    // C: a rejected ", name" falls through to "(name"; the ")" stays.
+    // The English country name: a rejected ", name" falls through to "(name"; the ")" stays.
     {"Cups, chinaware (china)", "China", "Cups chinaware )"},
     {"Spices (Brazil)", "Brazil", "Spices )"},
-    {"Spices (Indonesia)", "Indonesia", "Spices"},  // also a Vietnamese key: B cuts it whole
+    {"Spices (Indonesia)", "Indonesia", "Spices"},  // also a Vietnamese key: cut whole as a parenthesised country
     {"Rice, india", "India", "Rice"},
     {"Rice, korea", "Korea", "Rice"},
     {"Rice, india2", std::nullopt, "Rice india2"},

@@ -77,11 +77,12 @@ struct Scan {
                 return number->length;
             }
         }
-        return later_step(rest, hits);
+        return word_or_lexicon_step(rest, hits);
     }
 
-    // Steps 4 onwards: everything but white space, intent phrases, sizes in size mode and numbers.
-    std::size_t later_step(std::string_view rest, const LexiconHits& hits) {
+    // Connectors, size keywords, lexicon entries and plain words: everything but white space,
+    // intent phrases, sizes in size mode and numbers.
+    std::size_t word_or_lexicon_step(std::string_view rest, const LexiconHits& hits) {
         if (rest[0] == '/' || rest[0] == ',') {
             emit(connector_token(Connector::ListSep), false);
             return 1;

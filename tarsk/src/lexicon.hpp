@@ -57,7 +57,7 @@ std::vector<std::string_view> map_keys(const Map& map) {
     return keys;
 }
 
-// A new lexicon holding every entry; only lexicon() calls it outside tests.
+// A new lexicon holding every entry; lexicon() builds it once.
 Lexicon build_lexicon();
 
 // The process-wide lexicon, built on first use.

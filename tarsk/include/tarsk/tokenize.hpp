@@ -9,7 +9,7 @@
 namespace tarsk {
 
 // Turns one product query (any valid UTF-8) into its token list, adjacent words merged.
-// The lexicon must be built first (parse_query forces it; so does lexicon()).
+// The lexicon is built on first use.
 std::vector<Token> tokenize(std::string_view text);
 
 // ^(\d+(?:[.,]\d+)?), applied to the rest of the prepared text.
