@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "brellin/document_text.hpp"
+#include "brellin/search_phrases.hpp"
 #include "brellin/item_normalizer.hpp"
 #include "brellin/segmenter.hpp"
 #include "brellin/trade_terms.hpp"

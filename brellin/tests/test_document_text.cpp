@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "brellin/document_text.hpp"
+#include "brellin/search_phrases.hpp"
 
 namespace {
 

@@ -37,6 +37,10 @@ struct NormalizedItem {
     std::optional<std::string> origin;
 };
 
+// One line item of a document: the normaliser's quantity, price, dimensions, unit, currency (the
+// item's own, else the document's) and origin; the groups that parse_query found in the item's
+// normalised text; that parse's report as `group_text` (without its first line when it found one
+// group); the search phrases; and the item's place in the document, counting from 1.
 struct RfqItem {
     std::optional<double> qty;
     std::optional<double> price;
@@ -50,6 +54,8 @@ struct RfqItem {
     std::uint64_t index = 0;
 };
 
+// A parsed document: the unescaped text, its items in document order, the rendered item and
+// trade-term blocks (`report`) and the document's trade terms.
 struct RfqResult {
     std::string text;
     std::vector<RfqItem> items;

@@ -32,6 +32,8 @@ struct Group {
     std::optional<std::string> uom;
 };
 
+// The result of parse_query: the groups in text order, their rendered text (empty when there is
+// no group) and the query as given.
 struct ParseOutput {
     std::vector<Group> groups;
     std::string report;
