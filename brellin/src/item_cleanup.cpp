@@ -19,13 +19,30 @@ std::string clean_item(std::string_view text) {
     return QTY_NA_RE().replace_all(w, "");
 }
 
-// One search for the first match, then one erase that moves the rest of the text once.
-void take_target_price(std::string& working, NormalizedItem& item) {
-    const auto m = TARGET_PRICE_RE().find(working);
-    if (!m) return;
-    item.price = tarsk::read_number(m->str(working, 1));
-    if (m->has(2)) item.currency = tarsk::to_upper(m->str(working, 2));
-    working.erase(m->start(), m->end() - m->start());
+// The comma step: splits at commas, trims and joins the pieces with one blank, drops trailing
+// colons.
+std::string dissolve_commas(std::string_view working) {
+    std::string out;
+    std::size_t from = 0;
+    // Pieces are disjoint: each byte is passed once by the comma search, at most once by the trim
+    // of its piece (from the front or from the back, never both past each other) and copied once.
+    for (;;) {
+        const std::size_t comma = working.find(',', from);
+        const std::string_view piece =
+            tarsk::trim(working.substr(from, comma == std::string_view::npos ? comma : comma - from));
+        if (!piece.empty()) {
+            if (!out.empty()) out += ' ';
+            out += piece;
+        }
+        if (comma == std::string_view::npos) break;
+        from = comma + 1;
+    }
+    // Each trailing colon is looked at and dropped once.
+    const std::size_t joined = out.size();
+    while (!out.empty() && out.back() == ':') out.pop_back();
+    // The pieces are trimmed: only dropping a colon can leave white space at the end.
+    if (out.size() == joined) return out;
+    return std::string(tarsk::trim(out));
 }
 
 }  // namespace brellin

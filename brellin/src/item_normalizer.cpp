@@ -8,29 +8,6 @@
 
 namespace brellin {
 
-std::string dissolve_commas(std::string_view working) {
-    std::string out;
-    std::size_t from = 0;
-    // Pieces are disjoint: each byte is passed once by the comma search, at most once by the trim
-    // of its piece (from the front or from the back, never both past each other) and copied once.
-    for (;;) {
-        const std::size_t comma = working.find(',', from);
-        const std::string_view piece =
-            tarsk::trim(working.substr(from, comma == std::string_view::npos ? comma : comma - from));
-        if (!piece.empty()) {
-            if (!out.empty()) out += ' ';
-            out += piece;
-        }
-        if (comma == std::string_view::npos) break;
-        from = comma + 1;
-    }
-    // Each trailing colon is looked at and dropped once.
-    const std::size_t joined = out.size();
-    while (!out.empty() && out.back() == ':') out.pop_back();
-    // The pieces are trimmed: only dropping a colon can leave white space at the end.
-    if (out.size() == joined) return out;
-    return std::string(tarsk::trim(out));
-}
 
 // Eleven steps, each a fixed number of passes over the working text as it finds it (see the
 // steps). The working text never grows: every replacement is shorter than what it replaces.

@@ -172,6 +172,11 @@ std::vector<TokenView> scan_query(std::string_view prepared, std::forward_list<s
     return std::move(scan.tokens);
 }
 
+const Pattern& NUMBER_RE() {
+    static const Pattern pattern("^(\\d+(?:[.,]\\d+)?)");
+    return pattern;
+}
+
 std::vector<Token> tokenize(std::string_view input) {
     std::string storage;
     const std::string_view prepared = prepare_query(input, storage);

@@ -7,11 +7,6 @@
 
 namespace tarsk {
 
-const Pattern& NUMBER_RE() {
-    static const Pattern pattern("^(\\d+(?:[.,]\\d+)?)");
-    return pattern;
-}
-
 namespace {
 
 // Length of the run of ASCII digits at the start of `s`.
