@@ -13,6 +13,7 @@
 #include "brellin/trade_terms.hpp"
 #include "tarsk/pattern.hpp"
 #include "patterns.hpp"
+#include "segmenter_parts.hpp"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "brellin/item_normalizer.hpp"
 #include "tarsk/text.hpp"
+#include "item_steps.hpp"
 
 namespace brellin {
 

@@ -2,6 +2,7 @@
 
 #include "brellin/item_normalizer.hpp"
 #include "lower_case.hpp"
+#include "item_steps.hpp"
 
 namespace brellin {
 

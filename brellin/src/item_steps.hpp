@@ -22,4 +22,12 @@ void take_dimensions_plain(std::string& working, std::vector<std::string>& dims)
 // Splits at commas, trims and joins the pieces with one blank, drops trailing colons.
 std::string dissolve_commas(std::string_view working);
 
+// Removes from `working` the characters whose lower-case forms make up bytes
+// [start, end) of `lowered` (= to_lower(working)).
+std::string cut_span(std::string_view working, std::string_view lowered, std::size_t start,
+                     std::size_t end);
+
+// Full upper-case mapping of the first character, the rest unchanged.
+std::string capitalize_first(std::string_view text);
+
 }  // namespace brellin

@@ -1,6 +1,7 @@
 #include "brellin/segmenter.hpp"
 
 #include "patterns.hpp"
+#include "segmenter_parts.hpp"
 
 namespace brellin {
 

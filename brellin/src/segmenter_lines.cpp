@@ -5,6 +5,7 @@
 #include "brellin/segmenter.hpp"
 #include "tarsk/text.hpp"
 #include "patterns.hpp"
+#include "segmenter_parts.hpp"
 
 namespace brellin {
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "brellin/segmenter.hpp"
+#include "segmenter_parts.hpp"
 #include "occurrence.hpp"
 #include "tarsk/text.hpp"
 

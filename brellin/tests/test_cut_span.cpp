@@ -6,6 +6,7 @@
 #include "brellin/item_normalizer.hpp"
 #include "lower_case.hpp"
 #include "tarsk/text.hpp"
+#include "item_steps.hpp"
 
 using brellin::cut_span;
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "brellin/item_normalizer.hpp"
+#include "item_steps.hpp"
 
 using brellin::capitalize_first;
 using brellin::normalize_item;

@@ -7,6 +7,7 @@
 #include "brellin/segmenter.hpp"
 #include "occurrence.hpp"
 #include "patterns.hpp"
+#include "segmenter_parts.hpp"
 
 using brellin::Segments;
 

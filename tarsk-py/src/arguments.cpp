@@ -40,8 +40,8 @@ bool is_exact_type_error(PyObject* error) {
     return reinterpret_cast<PyObject*>(Py_TYPE(error)) == PyExc_TypeError;
 }
 
-}  // namespace
 
+// The error builders each return a new TypeError (or null when even that fails).
 PyObject* too_many_positionals_error(Py_ssize_t given) {
     return type_error("parse() takes 1 positional arguments but " + std::to_string(given) + " were given");
 }
@@ -74,6 +74,7 @@ PyObject* not_a_string_error(PyTypeObject* type) {
     return type_error(message.release());
 }
 
+// A plain TypeError gets the parameter's name in front; any other exception passes unchanged.
 PyObject* wrap_argument_error(const char* parameter, PyObject* error) {
     if (error == nullptr || !is_exact_type_error(error)) return error;
     Owned original(error);
@@ -85,6 +86,8 @@ PyObject* wrap_argument_error(const char* parameter, PyObject* error) {
     PyException_SetCause(wrapped, PyException_GetCause(error));
     return wrapped;
 }
+
+}  // namespace
 
 std::optional<std::string_view> bind_query_argument(PyObject* args, PyObject* kwargs) {
     PyObject* slot = nullptr;  // borrowed: the tuple or the dictionary keeps it alive

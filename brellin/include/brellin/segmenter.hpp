@@ -11,7 +11,5 @@ namespace brellin {
 bool looks_like_rfq(std::string_view text);
 // Numbered split, else bulleted split, else the line heuristic.
 Segments segment_document(std::string_view text);
-Segments split_by_marker(std::string_view text, const tarsk::Pattern& marker);
-Segments segment_by_lines(std::string_view text);
 
 }  // namespace brellin
