@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include <unicode/utf8.h>
+
 #include "tarsk/pattern.hpp"
 
 namespace brellin::dims {
@@ -17,23 +19,10 @@ namespace {
 // ---- Characters -------------------------------------------------------------------------
 
 std::string encode(char32_t c) {
-    std::string s;
-    if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        s += static_cast<char>(0xE0 | (c >> 12));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (c >> 18));
-        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return s;
+    char buf[U8_MAX_LENGTH];
+    int32_t n = 0;
+    U8_APPEND_UNSAFE(buf, n, static_cast<UChar32>(c));
+    return std::string(buf, static_cast<std::size_t>(n));
 }
 
 // The classes are asked of the engine itself, with the same rewrites as DIMS_RE, so that

@@ -201,6 +201,9 @@ Match to_match(const Pattern::Impl& p, pcre2_match_data* md) {
     return m;
 }
 
+// "$n" is expanded here rather than by pcre2_substitute: that call runs its own searches, which
+// would go around run()'s answer to a JIT stack that is too small, and it treats an unset group
+// and a lone "$" as errors where the patterns' replacements want the empty text and a "$".
 void expand(std::string& out, std::string_view subject, const Match& m, std::string_view replacement) {
     for (std::size_t i = 0; i < replacement.size(); ++i) {
         const char c = replacement[i];

@@ -35,7 +35,6 @@ char32_t decode_utf8_wide(std::string_view s, std::size_t pos, std::size_t& len)
 
 namespace {
 
-bool is_continuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 // One piece through ICU's check; ICU indexes with int32_t, so at most utf8_check_slice + 3 bytes.
 bool is_valid_piece(std::string_view s) {
@@ -86,8 +85,7 @@ std::string_view trim(std::string_view s) {
     }
     std::size_t end = s.size();
     while (end > begin) {
-        std::size_t start = end - 1;
-        while (start > begin && (static_cast<unsigned char>(s[start]) & 0xC0) == 0x80) --start;
+        const std::size_t start = char_start_before(s, end, begin);
         std::size_t len;
         if (!is_white_space(decode_utf8(s, start, len))) break;
         end = start;

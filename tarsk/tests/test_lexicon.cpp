@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unicode/ustring.h>
 #include <unicode/unorm2.h>
 
 #include <map>
@@ -34,19 +35,12 @@ std::vector<Field> fields(const Lexicon& lx) {
 bool is_nfc(std::string_view s) {
     UErrorCode status = U_ZERO_ERROR;
     const UNormalizer2* nfc = unorm2_getNFCInstance(&status);
-    std::u16string u16;
-    // Lexicon texts are short; a plain UTF-8 to UTF-16 conversion by code point suffices.
-    for (std::size_t pos = 0; pos < s.size();) {
-        std::size_t len = 0;
-        const char32_t c = tarsk::decode_utf8(s, pos, len);
-        pos += len;
-        if (c >= 0x10000) {
-            u16 += static_cast<char16_t>(0xD7C0 + (c >> 10));
-            u16 += static_cast<char16_t>(0xDC00 | (c & 0x3FF));
-        } else {
-            u16 += static_cast<char16_t>(c);
-        }
-    }
+    // ICU's own conversion to the UTF-16 its normaliser reads.
+    std::u16string u16(s.size(), u'\0');
+    int32_t length = 0;
+    u_strFromUTF8(u16.data(), static_cast<int32_t>(u16.size()), &length, s.data(), static_cast<int32_t>(s.size()),
+                  &status);
+    u16.resize(static_cast<std::size_t>(length));
     const UBool ok = unorm2_isNormalized(nfc, u16.data(), static_cast<int32_t>(u16.size()), &status);
     return U_SUCCESS(status) && ok;
 }

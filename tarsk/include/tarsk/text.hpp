@@ -18,6 +18,14 @@ bool is_alphabetic(char32_t c);
 // General category Nd, Nl or No.
 bool is_numeric(char32_t c);
 
+// Whether a byte continues a UTF-8 sequence rather than starting one.
+inline bool is_continuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+// The start of the character that ends just before byte `end` (end > 0), not before `floor`.
+inline std::size_t char_start_before(std::string_view s, std::size_t end, std::size_t floor = 0) {
+    std::size_t start = end - 1;
+    while (start > floor && is_continuation(s[start])) --start;  // at most three steps in valid UTF-8
+    return start;
+}
 // Byte length of the UTF-8 sequence that starts with `lead`.
 inline std::size_t utf8_length(unsigned char lead) {
     if (lead < 0x80) return 1;
