@@ -13,20 +13,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "corpus_file.hpp"
 
-std::vector<std::string> read_texts(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::string> texts;
-    std::size_t size = 0;
-    while (in >> size) {
-        in.get();  // the line feed after the length
-        std::string text(size, '\0');
-        in.read(text.data(), static_cast<std::streamsize>(size));
-        texts.push_back(std::move(text));
-    }
-    return texts;
-}
+namespace {
 
 void run_core(const std::string& query) {
     std::string text = brellin::unescape_text(query);

@@ -14,21 +14,9 @@
 
 #include "pattern_stats.hpp"
 #include "patterns.hpp"
+#include "corpus_file.hpp"
 
 namespace {
-
-std::vector<std::string> read_texts(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::string> texts;
-    std::size_t size = 0;
-    while (in >> size) {
-        in.get();  // the line feed after the length
-        std::string text(size, '\0');
-        in.read(text.data(), static_cast<std::streamsize>(size));
-        texts.push_back(std::move(text));
-    }
-    return texts;
-}
 
 // As parse routes a text.
 void route(const std::string& query) {
