@@ -165,17 +165,17 @@ Lexicon build_lexicon() {
         {"uzbekistan", "Uzbekistan"},
     };
     lx.UNIT_MAP = {
-        {"kg", 0},        {"kgs", 0},      {"kilogram", 0}, {"g", 1},          {"gram", 1},
-        {"tonne", 2},     {"ton", 2},      {"tấn", 2},      {"đôi", 8},        {"pcs", 3},
-        {"pc", 3},        {"pieces", 3},   {"piece", 3},    {"cái", 15},       {"chiếc", 15},
-        {"bộ", 16},       {"sets", 4},     {"set", 4},      {"cuộn", 17},      {"rolls", 6},
-        {"roll", 6},      {"tấm", 18},     {"sheets", 7},   {"sheet", 7},      {"m²", 9},
-        {"m2", 9},        {"cm", 10},      {"mm", 11},      {"lít", 13},       {"liters", 13},
-        {"litres", 13},   {"ml", 14},      {"dozens", 5},   {"dozen", 5},      {"tons", 2},
-        {"drums", 19},    {"drum", 19},    {"pallets", 20}, {"pallet", 20},    {"cartons", 21},
-        {"carton", 21},   {"boxes", 22},   {"box", 22},     {"reels", 23},     {"reel", 23},
-        {"hundreds", 24}, {"hundred", 24}, {"thousands", 25}, {"thousand", 25}, {"meters", 12},
-        {"meter", 12},    {"metres", 12},  {"metre", 12},   {"20ft fcl", 26},  {"fcl", 26},
+        {"kg", KG},        {"kgs", KG},      {"kilogram", KG}, {"g", G},          {"gram", G},
+        {"tonne", TONNE},     {"ton", TONNE},      {"tấn", TONNE},      {"đôi", DOI},        {"pcs", PCS},
+        {"pc", PCS},        {"pieces", PCS},   {"piece", PCS},    {"cái", CAI},       {"chiếc", CAI},
+        {"bộ", BO},       {"sets", SETS},     {"set", SETS},      {"cuộn", CUON},      {"rolls", ROLLS},
+        {"roll", ROLLS},      {"tấm", TAM},     {"sheets", SHEETS},   {"sheet", SHEETS},      {"m²", M2},
+        {"m2", M2},        {"cm", CM},      {"mm", MM},      {"lít", LITERS},       {"liters", LITERS},
+        {"litres", LITERS},   {"ml", ML},      {"dozens", DOZENS},   {"dozen", DOZENS},      {"tons", TONNE},
+        {"drums", DRUMS},    {"drum", DRUMS},    {"pallets", PALLETS}, {"pallet", PALLETS},    {"cartons", CARTONS},
+        {"carton", CARTONS},   {"boxes", BOX},   {"box", BOX},     {"reels", REELS},     {"reel", REELS},
+        {"hundreds", HUNDREDS}, {"hundred", HUNDREDS}, {"thousands", THOUSANDS}, {"thousand", THOUSANDS}, {"meters", METERS},
+        {"meter", METERS},    {"metres", METERS},  {"metre", METERS},   {"20ft fcl", FCL},  {"fcl", FCL},
     };
     return lx;
 }

@@ -14,11 +14,38 @@
 
 namespace tarsk {
 
-const std::array<std::string_view, 27> UNIT_NAMES{
-    "kg",  "g",     "tonne", "pcs",   "sets",    "dozens",  "rolls", "sheets", "đôi",
-    "m²",  "cm",    "mm",    "meters", "l",      "ml",      "cái",   "bộ",     "cuộn",
-    "tấm", "drums", "pallets", "cartons", "box", "reels", "hundreds", "thousands", "FCL",
+namespace {
+
+struct UnitName {
+    Unit unit;
+    std::string_view name;
 };
+
+// Each unit beside its name; UNIT_NAMES is this table in the units' order, which the check below
+// holds it to.
+constexpr std::array<UnitName, NO_UNIT> UNITS{{
+    {KG, "kg"}, {G, "g"}, {TONNE, "tonne"}, {PCS, "pcs"}, {SETS, "sets"}, {DOZENS, "dozens"},
+    {ROLLS, "rolls"}, {SHEETS, "sheets"}, {DOI, "đôi"}, {M2, "m²"}, {CM, "cm"}, {MM, "mm"},
+    {METERS, "meters"}, {LITERS, "l"}, {ML, "ml"}, {CAI, "cái"}, {BO, "bộ"}, {CUON, "cuộn"},
+    {TAM, "tấm"}, {DRUMS, "drums"}, {PALLETS, "pallets"}, {CARTONS, "cartons"}, {BOX, "box"},
+    {REELS, "reels"}, {HUNDREDS, "hundreds"}, {THOUSANDS, "thousands"}, {FCL, "FCL"},
+}};
+
+constexpr bool in_unit_order() {
+    for (std::size_t i = 0; i < UNITS.size(); ++i) {
+        if (UNITS[i].unit != i) return false;
+    }
+    return true;
+}
+static_assert(in_unit_order(), "the unit names stand in the order of the units");
+
+}  // namespace
+
+const std::array<std::string_view, NO_UNIT> UNIT_NAMES = [] {
+    std::array<std::string_view, NO_UNIT> names{};
+    for (std::size_t i = 0; i < UNITS.size(); ++i) names[i] = UNITS[i].name;
+    return names;
+}();
 
 namespace {
 

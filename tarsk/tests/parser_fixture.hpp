@@ -33,8 +33,17 @@ inline const tarsk::Token COLOR_KW = T(tarsk::TokenKind::ColorKeyword);
 inline const tarsk::Token SIZE_KW = T(tarsk::TokenKind::SizeKeyword);
 inline const tarsk::Token MATERIAL_KW = T(tarsk::TokenKind::MaterialKeyword);
 
-// Unit codes used in the tests.
-inline constexpr tarsk::Unit KG = 0, TONNE = 2, PCS = 3, CAI = 15;
+// Units the tests name.
+using tarsk::CAI;
+using tarsk::FCL;
+using tarsk::KG;
+using tarsk::LITERS;
+using tarsk::M2;
+using tarsk::PCS;
+using tarsk::TONNE;
+
+// A unit code past the named ones, as a hand-made token could carry.
+inline tarsk::Unit unknown_unit(int code) { return static_cast<tarsk::Unit>(code); }
 
 // "qty=5 max=10 uom=kg chunks=[áo<LS>|quần] colors=[red]": absent and empty fields are left out,
 // and every chunk shows its connector, the last one's included.

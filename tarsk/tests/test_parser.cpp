@@ -62,10 +62,10 @@ TEST(ParseTokens, QuantityRangeAndUnit) {
         {"range kept in text order", {Q(10), OR, Q(5)}, {"qty=10 max=5"}},
         {"'to' as a word is no range", {Q(5), W("to"), Q(10)}, {"qty=5 chunks=[to] specs=[10]"}},
         {"later unit never sets uom", {Q(100), W("áo"), Q(5, KG)}, {"qty=100 chunks=[áo] specs=[5]"}},
-        {"m² and FCL texts", {Q(3, 9), W("a"), LS, Q(2, 26)}, {"qty=3 uom=m² chunks=[a<LS>]", "qty=2 uom=FCL"}},
-        {"litre code", {Q(1, 13)}, {"qty=1 uom=l"}},
+        {"m² and FCL texts", {Q(3, M2), W("a"), LS, Q(2, FCL)}, {"qty=3 uom=m² chunks=[a<LS>]", "qty=2 uom=FCL"}},
+        {"litre code", {Q(1, LITERS)}, {"qty=1 uom=l"}},
         // A unit code beyond the table is read as no unit rather than indexing past it.
-        {"unknown unit code", {Q(7, 99)}, {"qty=7"}},
+        {"unknown unit code", {Q(7, unknown_unit(99))}, {"qty=7"}},
     });
 }
 
@@ -142,7 +142,7 @@ TEST(ParseTokens, RandomListsKeepGroupInvariants) {
     // Every kind and code, in any order, the odd unit code included: no read outside the list,
     // and every group keeps its invariants.
     std::mt19937 rng(12345);
-    const std::vector<Token> pool{Q(1),        Q(2, KG),     Q(3, 26),  Q(4, 200), AND,          OR,
+    const std::vector<Token> pool{Q(1),        Q(2, KG),     Q(3, FCL), Q(4, unknown_unit(200)), AND,          OR,
                                   LS,          TO,           COLOR_KW,  SIZE_KW,   MATERIAL_KW,  Col("red"),
                                   Col("blue"), Sz("S"),      Sz("XL"),  Sz("38"),  Sz("DN50"),   Mat("steel"),
                                   Gen("male"), Std("ISO 1"), Cty("UK"), W("áo"),   W("polo")};

@@ -21,9 +21,13 @@ enum class TokenKind : std::uint8_t {
     Word = 11,
 };
 
-// Unit codes 0..26 index UNIT_NAMES; NO_UNIT marks a quantity without unit.
-using Unit = std::uint8_t;
-inline constexpr Unit NO_UNIT = 27;
+// The unit of a Quantity token; its value indexes UNIT_NAMES. NO_UNIT marks a quantity without
+// unit (and any code past the names, should a token be made by hand).
+enum Unit : std::uint8_t {
+    KG, G, TONNE, PCS, SETS, DOZENS, ROLLS, SHEETS, DOI, M2, CM, MM, METERS, LITERS, ML, CAI, BO, CUON, TAM,
+    DRUMS, PALLETS, CARTONS, BOX, REELS, HUNDREDS, THOUSANDS, FCL,
+    NO_UNIT
+};
 
 struct Token {
     TokenKind kind{};
