@@ -46,23 +46,15 @@ struct LexiconTrie {
     }
 };
 
-// Fields in the order of LexiconIndex, which numbers them 0..14.
-std::array<std::vector<std::string_view>, LEXICON_FIELDS> field_keys(const Lexicon& lx) {
-    return {lx.STANDARD_PREFIXES, lx.SIZE_KEYWORDS,     lx.COLOR_KEYWORDS,        lx.MATERIAL_KEYWORDS,
-            lx.INTENT_PHRASES,    lx.PROTECTED_PHRASES, lx.AND_WORDS,             lx.OR_WORDS,
-            lx.TO_WORDS,          map_keys(lx.COLOR_MAP), map_keys(lx.SIZE_MAP),  map_keys(lx.MATERIAL_MAP),
-            map_keys(lx.GENDER_MAP), map_keys(lx.COUNTRY_MAP), map_keys(lx.UNIT_MAP)};
-}
-
 LexiconTrie build_trie(const Lexicon& lx) {
     struct Building {
         std::map<unsigned char, std::uint32_t> children;
         std::vector<Terminal> terminals;
     };
     std::vector<Building> tree(1);
-    const auto fields = field_keys(lx);
+    const std::vector<LexiconField> fields = lexicon_fields(lx);
     for (std::size_t field = 0; field < fields.size(); ++field) {
-        const auto& keys = fields[field];
+        const auto& keys = fields[field].keys;
         if (keys.size() > UINT16_MAX) throw std::length_error("too many lexicon keys");
         for (std::size_t slot = 0; slot < keys.size(); ++slot) {
             const std::string_view key = keys[slot];
@@ -126,7 +118,14 @@ const LexiconTrie& lexicon_trie() {
 }  // namespace
 
 const LexiconIndex& lexicon_index() {
-    static const LexiconIndex index{{0}, {1}, {2}, {3}, {4}, {5}, {6}, {7}, {8}, {9}, {10}, {11}, {12}, {13}, {14}};
+    static const LexiconIndex index = [] {
+        LexiconIndex ix{};
+        std::uint8_t field = 0;
+#define TARSK_INDEX_FIELD(Type, Name) ix.Name = KeyIndex{field++};
+        TARSK_LEXICON_FIELDS(TARSK_INDEX_FIELD)
+#undef TARSK_INDEX_FIELD
+        return ix;
+    }();
     return index;
 }
 

@@ -19,13 +19,12 @@ struct KeyIndex {
     std::uint8_t field;
 };
 
-// One index per lexicon list and map.
+// One index per lexicon list and map, numbered in the order of the lexicon's field table.
 struct LexiconIndex {
-    KeyIndex STANDARD_PREFIXES, SIZE_KEYWORDS, COLOR_KEYWORDS, MATERIAL_KEYWORDS, INTENT_PHRASES,
-        PROTECTED_PHRASES, AND_WORDS, OR_WORDS, TO_WORDS;
-    KeyIndex COLOR_MAP, SIZE_MAP, MATERIAL_MAP, GENDER_MAP, COUNTRY_MAP, UNIT_MAP;
+#define TARSK_INDEX_MEMBER(Type, Name) KeyIndex Name;
+    TARSK_LEXICON_FIELDS(TARSK_INDEX_MEMBER)
+#undef TARSK_INDEX_MEMBER
 };
-inline constexpr std::size_t LEXICON_FIELDS = 15;
 
 const LexiconIndex& lexicon_index();
 

@@ -31,23 +31,34 @@ struct UnitPair {
 };
 using UnitMap = std::vector<UnitPair>;
 
+// Every field of the lexicon, X(type, NAME) for each in this order: the Lexicon record, the
+// lexer's index of its keys and the tests' walks over all keys are all made from this one table.
+#define TARSK_LEXICON_FIELDS(X)                                                                     \
+    X(LexiconList, STANDARD_PREFIXES)                                                               \
+    X(LexiconList, SIZE_KEYWORDS)                                                                   \
+    X(LexiconList, COLOR_KEYWORDS)                                                                  \
+    X(LexiconList, MATERIAL_KEYWORDS)                                                               \
+    X(LexiconList, INTENT_PHRASES)                                                                  \
+    X(LexiconList, PROTECTED_PHRASES)                                                               \
+    X(LexiconList, AND_WORDS)                                                                       \
+    X(LexiconList, OR_WORDS)                                                                        \
+    X(LexiconList, TO_WORDS)                                                                        \
+    X(LexiconMap, COLOR_MAP)                                                                        \
+    X(LexiconMap, SIZE_MAP)                                                                         \
+    X(LexiconMap, MATERIAL_MAP)                                                                     \
+    X(LexiconMap, GENDER_MAP)                                                                       \
+    X(LexiconMap, COUNTRY_MAP)                                                                      \
+    X(UnitMap, UNIT_MAP)
+
 struct Lexicon {
-    LexiconList STANDARD_PREFIXES;
-    LexiconList SIZE_KEYWORDS;
-    LexiconList COLOR_KEYWORDS;
-    LexiconList MATERIAL_KEYWORDS;
-    LexiconList INTENT_PHRASES;
-    LexiconList PROTECTED_PHRASES;
-    LexiconList AND_WORDS;
-    LexiconList OR_WORDS;
-    LexiconList TO_WORDS;
-    LexiconMap COLOR_MAP;
-    LexiconMap SIZE_MAP;
-    LexiconMap MATERIAL_MAP;
-    LexiconMap GENDER_MAP;
-    LexiconMap COUNTRY_MAP;
-    UnitMap UNIT_MAP;
+#define TARSK_LEXICON_MEMBER(Type, Name) Type Name;
+    TARSK_LEXICON_FIELDS(TARSK_LEXICON_MEMBER)
+#undef TARSK_LEXICON_MEMBER
 };
+
+#define TARSK_LEXICON_COUNT(Type, Name) +1
+inline constexpr std::size_t LEXICON_FIELDS = 0 TARSK_LEXICON_FIELDS(TARSK_LEXICON_COUNT);
+#undef TARSK_LEXICON_COUNT
 
 // The keys of a map, in its order.
 template <typename Map>
@@ -55,6 +66,24 @@ std::vector<std::string_view> map_keys(const Map& map) {
     std::vector<std::string_view> keys;
     for (const auto& pair : map) keys.push_back(pair.key);
     return keys;
+}
+inline std::vector<std::string_view> field_keys(const LexiconList& list) { return list; }
+inline std::vector<std::string_view> field_keys(const LexiconMap& map) { return map_keys(map); }
+inline std::vector<std::string_view> field_keys(const UnitMap& map) { return map_keys(map); }
+
+// One field's name and keys.
+struct LexiconField {
+    std::string_view name;
+    std::vector<std::string_view> keys;
+};
+
+// Every field with its keys, in the table's order (field i is KeyIndex{i} of the lexer's index).
+inline std::vector<LexiconField> lexicon_fields(const Lexicon& lx) {
+    return {
+#define TARSK_LEXICON_ENTRY(Type, Name) {#Name, field_keys(lx.Name)},
+        TARSK_LEXICON_FIELDS(TARSK_LEXICON_ENTRY)
+#undef TARSK_LEXICON_ENTRY
+    };
 }
 
 // A new lexicon holding every entry; lexicon() builds it once.

@@ -237,16 +237,12 @@ std::string_view char_prefix(std::string_view s, std::size_t n) {
 TEST(LexiconLookup, IndexedLookupsAgreeWithFullScans) {
     const auto& lx = tarsk::lexicon();
     const auto& ix = tarsk::lexicon_index();
-    const std::vector<std::pair<const tarsk::KeyIndex*, std::vector<std::string_view>>> fields = {
-        {&ix.STANDARD_PREFIXES, lx.STANDARD_PREFIXES}, {&ix.SIZE_KEYWORDS, lx.SIZE_KEYWORDS},
-        {&ix.COLOR_KEYWORDS, lx.COLOR_KEYWORDS},       {&ix.MATERIAL_KEYWORDS, lx.MATERIAL_KEYWORDS},
-        {&ix.INTENT_PHRASES, lx.INTENT_PHRASES},       {&ix.PROTECTED_PHRASES, lx.PROTECTED_PHRASES},
-        {&ix.AND_WORDS, lx.AND_WORDS},                 {&ix.OR_WORDS, lx.OR_WORDS},
-        {&ix.TO_WORDS, lx.TO_WORDS},                   {&ix.COLOR_MAP, tarsk::map_keys(lx.COLOR_MAP)},
-        {&ix.SIZE_MAP, tarsk::map_keys(lx.SIZE_MAP)},          {&ix.MATERIAL_MAP, tarsk::map_keys(lx.MATERIAL_MAP)},
-        {&ix.GENDER_MAP, tarsk::map_keys(lx.GENDER_MAP)},      {&ix.COUNTRY_MAP, tarsk::map_keys(lx.COUNTRY_MAP)},
-        {&ix.UNIT_MAP, tarsk::map_keys(lx.UNIT_MAP)},
-    };
+    // Every field of the lexicon's table with its index in the lexer (field i is KeyIndex{i}).
+    std::vector<std::pair<tarsk::KeyIndex, std::vector<std::string_view>>> fields;
+    for (const tarsk::LexiconField& f : tarsk::lexicon_fields(lx))
+        fields.emplace_back(tarsk::KeyIndex{static_cast<std::uint8_t>(fields.size())}, f.keys);
+    EXPECT_EQ(fields[0].first.field, ix.STANDARD_PREFIXES.field);
+    EXPECT_EQ(fields.back().first.field, ix.UNIT_MAP.field);
     // Pieces: every key, a cut-off start of every key, and the characters that decide boundaries.
     std::vector<std::string> pieces = {" ",  "  ", "/", "-", ",", ".", "!", "?", ")", "(", ":", "'",
                                        "\u00a0", "\u2019", "x", "é", "1", "s"};
@@ -268,7 +264,7 @@ TEST(LexiconLookup, IndexedLookupsAgreeWithFullScans) {
             for (const auto& [index, keys] : fields) {
                 const auto want = scan_longest(keys, rest);
                 hits += want.has_value();
-                ASSERT_EQ(as_hit(tarsk::longest_key(*index, rest)), want) << "text: " << t << " at " << pos;
+                ASSERT_EQ(as_hit(tarsk::longest_key(index, rest)), want) << "text: " << t << " at " << pos;
             }
             ASSERT_EQ(as_hit(tarsk::first_prefix(ix.STANDARD_PREFIXES, rest)),
                       scan_first_prefix(lx.STANDARD_PREFIXES, rest))
@@ -314,14 +310,7 @@ TEST(Tokenize, HugeAndHostileTextsFinish) {
     // Every lexicon key, glued together and spaced apart.
     const auto& lx = tarsk::lexicon();
     std::vector<std::string_view> all;
-    for (const auto* list : {&lx.STANDARD_PREFIXES, &lx.SIZE_KEYWORDS, &lx.COLOR_KEYWORDS, &lx.MATERIAL_KEYWORDS,
-                             &lx.INTENT_PHRASES, &lx.PROTECTED_PHRASES, &lx.AND_WORDS, &lx.OR_WORDS, &lx.TO_WORDS}) {
-        all.insert(all.end(), list->begin(), list->end());
-    }
-    for (const auto* map : {&lx.COLOR_MAP, &lx.SIZE_MAP, &lx.MATERIAL_MAP, &lx.GENDER_MAP, &lx.COUNTRY_MAP}) {
-        for (const auto& pair : *map) all.push_back(pair.key);
-    }
-    for (const auto& pair : lx.UNIT_MAP) all.push_back(pair.key);
+    for (const tarsk::LexiconField& f : tarsk::lexicon_fields(lx)) all.insert(all.end(), f.keys.begin(), f.keys.end());
     std::string glued, spaced;
     for (const auto key : all) {
         glued += key;

@@ -97,12 +97,8 @@ std::vector<std::string> generated_queries(int count) {
                                        ".",    "-",   "(",    ")",      "!",   "áo",     "Quần",  "ÁO",  "jean",
                                        "shirt", "ΣΑΣ", "İ",   "iso 9001", "ASTM A53", "din straße", "\u00a0",
                                        "\t",   "x2",  "m²",   "size 38 40"};
-    for (const auto* list : {&lx.STANDARD_PREFIXES, &lx.SIZE_KEYWORDS, &lx.COLOR_KEYWORDS, &lx.MATERIAL_KEYWORDS,
-                             &lx.INTENT_PHRASES, &lx.PROTECTED_PHRASES, &lx.AND_WORDS, &lx.OR_WORDS, &lx.TO_WORDS})
-        pieces.insert(pieces.end(), list->begin(), list->end());
-    for (const auto* map : {&lx.COLOR_MAP, &lx.SIZE_MAP, &lx.MATERIAL_MAP, &lx.GENDER_MAP, &lx.COUNTRY_MAP})
-        for (const auto& pair : *map) pieces.emplace_back(pair.key);
-    for (const auto& pair : lx.UNIT_MAP) pieces.emplace_back(pair.key);
+    for (const tarsk::LexiconField& f : tarsk::lexicon_fields(lx))
+        for (const auto key : f.keys) pieces.emplace_back(key);
     std::mt19937 rng(2024);
     std::vector<std::string> queries;
     for (int n = 0; n < count; ++n) {
