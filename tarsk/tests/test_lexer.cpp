@@ -13,6 +13,7 @@
 #include "tarsk/records.hpp"
 #include "tarsk/text.hpp"
 #include "tarsk/tokenize.hpp"
+#include "tokens.hpp"
 
 namespace tarsk {
 
@@ -49,24 +50,24 @@ tarsk::Unit unit_of(std::string_view key) {
     throw std::invalid_argument("no such unit key");
 }
 
-Token Q(double v, std::string_view unit_key = {}) {
-    return Token{TokenKind::Quantity, unit_key.empty() ? tarsk::NO_UNIT : unit_of(unit_key), v, {}};
-}
-Token conn(Connector c) { return Token{TokenKind::Connector, static_cast<std::uint8_t>(c), 0.0, {}}; }
-Token kind_only(TokenKind k) { return Token{k, 0, 0.0, {}}; }
-Token text(TokenKind k, std::string s) { return Token{k, 0, 0.0, std::move(s)}; }
+// A quantity with the unit that a lexicon key stands for.
+Token Qk(double v, std::string_view unit_key) { return tarsk_test::Q(v, unit_of(unit_key)); }
 
-const Token SEP = conn(Connector::ListSep), TO = conn(Connector::To), AND = conn(Connector::And),
-            OR = conn(Connector::Or);
-const Token SIZE_KW = kind_only(TokenKind::SizeKeyword), COLOR_KW = kind_only(TokenKind::ColorKeyword),
-            MATERIAL_KW = kind_only(TokenKind::MaterialKeyword);
-Token W(std::string s) { return text(TokenKind::Word, std::move(s)); }
-Token Size(std::string s) { return text(TokenKind::Size, std::move(s)); }
-Token Color(std::string s) { return text(TokenKind::Color, std::move(s)); }
-Token Material(std::string s) { return text(TokenKind::Material, std::move(s)); }
-Token Gender(std::string s) { return text(TokenKind::Gender, std::move(s)); }
-Token Country(std::string s) { return text(TokenKind::Country, std::move(s)); }
-Token Standard(std::string s) { return text(TokenKind::Standard, std::move(s)); }
+using tarsk_test::AND;
+using tarsk_test::Col;
+using tarsk_test::COLOR_KW;
+using tarsk_test::Cty;
+using tarsk_test::Gen;
+using tarsk_test::LS;
+using tarsk_test::Mat;
+using tarsk_test::MATERIAL_KW;
+using tarsk_test::OR;
+using tarsk_test::Q;
+using tarsk_test::SIZE_KW;
+using tarsk_test::Std;
+using tarsk_test::Sz;
+using tarsk_test::TO;
+using tarsk_test::W;
 
 class LexerTest : public ::testing::Test {
 protected:
@@ -83,104 +84,104 @@ TEST_F(LexerTest, TokensOfTexts) {
         {"", {}},
         {" \t\n\u00a0\u3000 ", {}},
         // Whole queries.
-        {"100 áo polo màu đỏ size M", {Q(100), W("áo polo"), COLOR_KW, Color("red"), SIZE_KW, Size("M")}},
+        {"100 áo polo màu đỏ size M", {Q(100), W("áo polo"), COLOR_KW, Col("red"), SIZE_KW, Sz("M")}},
         {"tôi cần mua 100 áo", {Q(100), W("áo")}},
-        {"need 5 kg", {Q(5, "kg")}},
+        {"need 5 kg", {Qk(5, "kg")}},
         {"needle", {W("needle")}},
-        {"từ 5 đến 10 cái", {Q(5), TO, Q(10, "cái")}},
+        {"từ 5 đến 10 cái", {Q(5), TO, Qk(10, "cái")}},
         {"5 to 10", {Q(5), W("to"), Q(10)}},
         {"abc!", {W("abc !")}},
         // Units right after a number, and only there.
-        {"5 m", {Q(5), Size("M")}},
-        {"5 m2", {Q(5, "m2")}},
-        {"5 m²", {Q(5, "m²")}},
-        {"5kg", {Q(5, "kg")}},
-        {"5  kg", {Q(5, "kg")}},
-        {"5 kgs", {Q(5, "kgs")}},
-        {"5 kg.", {Q(5, "kg"), W(".")}},
-        {"5\u00a0kg", {Q(5, "kg")}},
-        {"5 box", {Q(5, "box")}},
-        {"5 boxes", {Q(5, "box")}},
-        {"5 lít", {Q(5, "lít")}},
+        {"5 m", {Q(5), Sz("M")}},
+        {"5 m2", {Qk(5, "m2")}},
+        {"5 m²", {Qk(5, "m²")}},
+        {"5kg", {Qk(5, "kg")}},
+        {"5  kg", {Qk(5, "kg")}},
+        {"5 kgs", {Qk(5, "kgs")}},
+        {"5 kg.", {Qk(5, "kg"), W(".")}},
+        {"5\u00a0kg", {Qk(5, "kg")}},
+        {"5 box", {Qk(5, "box")}},
+        {"5 boxes", {Qk(5, "box")}},
+        {"5 lít", {Qk(5, "lít")}},
         {"kg", {W("kg")}},
-        {"3xl", {Size("3XL")}},
+        {"3xl", {Sz("3XL")}},
         {"20ft", {W("20ft")}},
-        {"2 20ft fcl", {Q(2, "20ft fcl")}},
+        {"2 20ft fcl", {Qk(2, "20ft fcl")}},
         {"20ft fcl", {W("20ft fcl")}},
         {"5kgx", {W("5kgx")}},
-        {"5 cái mép", {Q(5, "cái"), W("mép")}},
+        {"5 cái mép", {Qk(5, "cái"), W("mép")}},
         // Reading numbers: the comma is deleted, zero and non-ASCII digits are no quantity.
-        {"1,5 kg", {Q(15, "kg")}},
-        {"1.5 kg", {Q(1.5, "kg")}},
-        {"1,000,000", {Q(1000), SEP, W("000")}},
+        {"1,5 kg", {Qk(15, "kg")}},
+        {"1.5 kg", {Qk(1.5, "kg")}},
+        {"1,000,000", {Q(1000), LS, W("000")}},
         {"0 kg", {W("0 kg")}},
         {"0.0 kg", {W("0 . 0 kg")}},
         {"٣ kg", {W("٣ kg")}},
-        {"1" + std::string(400, '0') + " pcs", {Q(inf, "pcs")}},
+        {"1" + std::string(400, '0') + " pcs", {Qk(inf, "pcs")}},
         // Size mode: sizes and number words until another token.
-        {"size 38, 40", {SIZE_KW, Size("38"), SEP, Q(40)}},
-        {"size s đến xl", {SIZE_KW, Size("S"), TO, Size("XL")}},
-        {"size từ s đến xl", {SIZE_KW, Size("S"), TO, Size("XL")}},
+        {"size 38, 40", {SIZE_KW, Sz("38"), LS, Q(40)}},
+        {"size s đến xl", {SIZE_KW, Sz("S"), TO, Sz("XL")}},
+        {"size từ s đến xl", {SIZE_KW, Sz("S"), TO, Sz("XL")}},
         {"size 48 50", {SIZE_KW, W("48 50")}},
         {"size 10 kg", {SIZE_KW, W("10 kg")}},
         {"size 38cm", {SIZE_KW, W("38cm")}},
         {"size 0,5 1.5", {SIZE_KW, W("0,5 1.5")}},
-        {"size: m", {W("size:"), Size("M")}},
-        {"size 38 và 40", {SIZE_KW, Size("38"), AND, Q(40)}},
-        {"size m or l", {SIZE_KW, Size("M"), OR, Size("L")}},
-        {"schedule 10", {Size("SCH10")}},
-        {"schedule 40", {Size("SCH40")}},
-        {"sch 40", {Size("SCH40")}},
-        {"sch 80", {Size("SCH80")}},
+        {"size: m", {W("size:"), Sz("M")}},
+        {"size 38 và 40", {SIZE_KW, Sz("38"), AND, Q(40)}},
+        {"size m or l", {SIZE_KW, Sz("M"), OR, Sz("L")}},
+        {"schedule 10", {Sz("SCH10")}},
+        {"schedule 40", {Sz("SCH40")}},
+        {"sch 40", {Sz("SCH40")}},
+        {"sch 80", {Sz("SCH80")}},
         {"sch 10", {W("sch"), Q(10)}},
         // Longest match and the boundary rule.
-        {"ukraine", {Country("Ukraine")}},
-        {"uk", {Country("UK")}},
-        {"carbon", {Material("carbon_steel")}},
-        {"activated carbon", {Material("activated_carbon")}},
+        {"ukraine", {Cty("Ukraine")}},
+        {"uk", {Cty("UK")}},
+        {"carbon", {Mat("carbon_steel")}},
+        {"activated carbon", {Mat("activated_carbon")}},
         {"men\u2019s", {W("men\u2019s")}},
-        {"men's shirt", {Gender("male"), W("shirt")}},
-        {"xanh  lam", {Color("blue"), W("lam")}},
-        {"xanh lam", {Color("blue")}},
+        {"men's shirt", {Gen("male"), W("shirt")}},
+        {"xanh  lam", {Col("blue"), W("lam")}},
+        {"xanh lam", {Col("blue")}},
         {"cần thơ", {W("thơ")}},
         {"trà xanh", {W("trà xanh")}},
-        {"xanh lá", {Color("green")}},
-        {"xanh", {Color("blue")}},
+        {"xanh lá", {Col("green")}},
+        {"xanh", {Col("blue")}},
         // Connectors and separators.
         {"polo/t-shirt", {W("polo/t-shirt")}},
-        {"polo / t-shirt", {W("polo"), SEP, W("t-shirt")}},
+        {"polo / t-shirt", {W("polo"), LS, W("t-shirt")}},
         {"áo và/hoặc quần", {W("áo"), AND, W("quần")}},
         {"áo & quần", {W("áo"), AND, W("quần")}},
         // Gender and material in Vietnamese texts need a word before them since the last and/or.
-        {"áo nam", {W("áo"), Gender("male")}},
+        {"áo nam", {W("áo"), Gen("male")}},
         {"nam áo", {W("nam áo")}},
-        {"áo cotton", {W("áo"), Material("cotton")}},
+        {"áo cotton", {W("áo"), Mat("cotton")}},
         {"cotton áo", {W("cotton áo")}},
         {"áo và len", {W("áo"), AND, W("len")}},
-        {"áo len và quần nữ", {W("áo"), Material("wool"), AND, W("quần"), Gender("female")}},
-        {"cotton shirt from china", {Material("cotton"), W("shirt from"), Country("China")}},
+        {"áo len và quần nữ", {W("áo"), Mat("wool"), AND, W("quần"), Gen("female")}},
+        {"cotton shirt from china", {Mat("cotton"), W("shirt from"), Cty("China")}},
         {"áo china", {W("áo china")}},
         {"nữ", {W("nữ")}},
         // Standards.
-        {"dinner", {Standard("DINNER")}},
-        {"ISO 9001", {Standard("ISO 9001")}},
-        {"iso  9001", {Standard("ISO  9001")}},
-        {"ce marking", {Standard("CE MARKING")}},
+        {"dinner", {Std("DINNER")}},
+        {"ISO 9001", {Std("ISO 9001")}},
+        {"iso  9001", {Std("ISO  9001")}},
+        {"ce marking", {Std("CE MARKING")}},
         {"en", {W("en")}},
-        {"iso 9001:2015", {Standard("ISO 9001"), W(":2015")}},
-        {"iso .5", {Standard("ISO"), W("."), Q(5)}},
-        {"din straße", {Standard("DIN STRASSE")}},
+        {"iso 9001:2015", {Std("ISO 9001"), W(":2015")}},
+        {"iso .5", {Std("ISO"), W("."), Q(5)}},
+        {"din straße", {Std("DIN STRASSE")}},
         // Keywords.
-        {"màu sắc: đen", {COLOR_KW, W("sắc:"), Color("black")}},
-        {"color black", {COLOR_KW, Color("black")}},
+        {"màu sắc: đen", {COLOR_KW, W("sắc:"), Col("black")}},
+        {"color black", {COLOR_KW, Col("black")}},
         {"chất liệu inox", {MATERIAL_KW, W("inox")}},
-        {"áo chất liệu inox", {W("áo"), MATERIAL_KW, Material("stainless_steel")}},
+        {"áo chất liệu inox", {W("áo"), MATERIAL_KW, Mat("stainless_steel")}},
         // Upper case, odd characters.
-        {"  ÁO Nam  ", {W("áo"), Gender("male")}},
+        {"  ÁO Nam  ", {W("áo"), Gen("male")}},
         {"a\0b 5"s, {W("a\0b"s), Q(5)}},
         {"(5 kg)", {W("(5 kg )")}},
         {"5\u180ekg", {W("5\u180ekg")}},
-        {"5\u0085kg", {Q(5, "kg")}},
+        {"5\u0085kg", {Qk(5, "kg")}},
         {"İSO 9001", {W("i\u0307so"), Q(9001)}},
     };
     for (const Case& c : cases) {
@@ -283,7 +284,7 @@ TEST(Tokenize, HugeAndHostileTextsFinish) {
     while (big.size() < 10'000'000) big += unit;
     const auto tokens = tokenize(big);
     ASSERT_EQ(tokens.size() % 4, 0u);
-    const std::vector<Token> one = {Q(5, "kg"), W("áo"), Material("cotton"), AND};
+    const std::vector<Token> one = {Qk(5, "kg"), W("áo"), Mat("cotton"), AND};
     for (std::size_t i = 0; i < tokens.size(); ++i) ASSERT_EQ(tokens[i], one[i % 4]) << i;
 
     // Many numbers: each number search is anchored and sees only its own digits.
@@ -299,7 +300,7 @@ TEST(Tokenize, HugeAndHostileTextsFinish) {
     for (int i = 0; i < 100'000; ++i) arabic += "\u0663";
     EXPECT_EQ(tokenize(digits), std::vector<Token>{Q(inf)});
     EXPECT_EQ(tokenize(digits + "x"), std::vector<Token>{W(digits + "x")});
-    EXPECT_EQ(tokenize(digits + "." + digits + " kg"), std::vector<Token>{Q(inf, "kg")});
+    EXPECT_EQ(tokenize(digits + "." + digits + " kg"), std::vector<Token>{Qk(inf, "kg")});
     EXPECT_EQ(tokenize("size " + digits), (std::vector<Token>{SIZE_KW, W(digits)}));
     EXPECT_EQ(tokenize(arabic), std::vector<Token>{W(arabic)});
     EXPECT_EQ(tokenize(std::string(100'000, '0')), std::vector<Token>{W(std::string(100'000, '0'))});
