@@ -232,6 +232,22 @@ inline std::vector<Family> fixed_families() {
              for (std::size_t i = copies; i > 0 && s.size() < size; --i) s += " " + six(i - 1) + " v";
              return s;
          }},
+        {"short copies, then free phrases of every length",
+         [](std::size_t size) {
+             // Many short blocked ends, then phrases of 1, 2, 3, ... digits: each length is looked
+             // up once, and the short ends have no room for the long ones.
+             S s = repeat_to("5 vq", size / 2);
+             for (std::size_t i = 1; s.size() < size; ++i) s += " q" + S(i, '1') + " v";
+             return s;
+         }},
+        {"long ends, then unmatched phrases of every length",
+         [](std::size_t size) {
+             // Ends after 500 digits, then phrases of 1, 2, 3, ... digits that none of them ends
+             // with: every long end is asked about every length.
+             S s = repeat_to(S(500, '1') + " vq", size / 2);
+             for (std::size_t i = 1; s.size() < size && i < 500; ++i) s += " q2" + S(i, '1') + " v";
+             return s;
+         }},
         {"uneven letters then joined cuts",
          [](std::size_t size) {
              S s = repeat_to("\u0130", size / 3) + "5 k";

@@ -8,13 +8,19 @@
 // the spacers before them, since copies ending there may then start further back.
 //
 // Lookup by length: a phrase of n bytes can only equal the last n bytes before a logged end.
-// For each length asked for, the log is read once; each logged end is hashed over its last n
-// bytes when they are unit letters after spacers (at most n bytes read), and kept by hash in a
-// heap ordered by position. Every hit is checked byte by byte before it counts, so a stale or
-// colliding entry costs one comparison and is dropped.
+// Each logged end is classed once by how many bytes of unit letters and spacers end there
+// (counted up to 16). For each length asked for, the ends of the classes with room for it are
+// read once; each is hashed over its last n bytes (n bytes read) and kept by hash in a heap
+// ordered by position. Every hit is checked byte by byte before it counts, so a stale or
+// colliding entry costs one comparison and is dropped. The price of a length is thus the ends
+// with room for it: a length of 16 or more reads only ends with at least 16 such bytes before
+// them, whose stretches do not overlap, so at most one per 16 bytes of the text; their hashes
+// are kept as far back as the longest length asked, so each further length costs one look-up
+// per end, and each byte before an end is hashed once for it.
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -69,10 +75,10 @@ class CopyIndex {
 public:
     static constexpr Index NIL = LinkedText<Index>::NIL;
 
-    void log_end(Index u) { events_.push_back({u, false}); }
+    void log_end(Index u) { logged_.push_back({u, false}); }
     // A cut joined the spacers before it to `right`: the unit ends after right's run of
     // spacers may now hold longer copies.
-    void log_join(Index right) { events_.push_back({right, true}); }
+    void log_join(Index right) { logged_.push_back({right, true}); }
 
     struct Copy {
         Index first = NIL;
@@ -81,8 +87,14 @@ public:
 
     // The first copy of `phrase` that ends before position `before`, if any.
     Copy first(std::string_view phrase, Index before, LinkedText<Index>& text) {
-        Level& level = levels_[phrase.size()];
-        for (; level.read < events_.size(); ++level.read) take(events_[level.read], phrase.size(), level, text);
+        classify(text);
+        const std::size_t n = phrase.size();
+        Level& level = levels_[n];
+        // Only the classes of ends with room for n bytes: a long phrase never reads the many
+        // short ends, so each end is hashed for a length at most as long as its room.
+        for (std::size_t c = std::min(n, LONG); c <= LONG; ++c) {
+            for (; level.read[c] < classes_[c].size(); ++level.read[c]) keep(classes_[c][level.read[c]], n, level, text);
+        }
         const auto it = level.ends.find(PhraseHash::of(phrase));
         if (it == level.ends.end()) return {};
         std::vector<Index>& heap = it->second;
@@ -98,38 +110,112 @@ public:
     }
 
 private:
-    struct Event {
+    // Ends are classed by the bytes of unit letters and spacers that end there, counted up to
+    // LONG; class LONG holds all with at least that many.
+    static constexpr std::size_t LONG = 16;
+
+    struct Logged {
         Index at;
         bool join;
     };
     struct Level {
-        std::size_t read = 0;  // events taken into `ends`
+        std::array<std::size_t, LONG + 1> read{};  // ends of each class taken into `ends`
         std::unordered_map<std::uint64_t, std::vector<Index>> ends;
     };
 
-    void take(const Event& e, std::size_t n, Level& level, LinkedText<Index>& text) {
-        if (!text.alive(e.at)) return;
-        if (!e.join) return keep(e.at, n, level, text);
-        // The unit letters after the joined run of spacers (at most six).
-        Index y = spacer(text.info(e.at)) ? text.next(text.run_end(e.at)) : e.at;
-        for (int k = 0; k < 6 && y != NIL; ++k, y = text.next(y)) {
-            const CharInfo c = text.info(y);
-            if (c.kind != Kind::Letter || c.letter == 0) break;
-            keep(y, n, level, text);
+    // Each logged end, or each unit end after a joined run, is classed once (at most LONG bytes read).
+    void classify(LinkedText<Index>& text) {
+        for (; classified_ < logged_.size(); ++classified_) {
+            const Logged e = logged_[classified_];
+            if (!text.alive(e.at)) continue;
+            if (!e.join) {
+                place(e.at, text);
+                continue;
+            }
+            // The unit letters after the joined run of spacers (at most six); the text before
+            // them has changed, so their hashes are made again.
+            Index y = spacer(text.info(e.at)) ? text.next(text.run_end(e.at)) : e.at;
+            for (int k = 0; k < 6 && y != NIL; ++k, y = text.next(y)) {
+                const CharInfo c = text.info(y);
+                if (c.kind != Kind::Letter || c.letter == 0) break;
+                suffixes_.erase(y);
+                place(y, text);
+            }
         }
     }
 
-    void keep(Index u, std::size_t n, Level& level, const LinkedText<Index>& text) {
+    void place(Index u, const LinkedText<Index>& text) {
         if (!bounded_unit(text.live(u))) return;
-        PhraseHash::Backwards h;
-        if (last_bytes(u, n, text, [&](unsigned char c) { h.push_front(c); return true; }) == NIL) return;
-        std::vector<Index>& heap = level.ends[h.h];
+        std::size_t room = 0;
+        last_bytes(u, LONG, text, [&](unsigned char) {
+            ++room;
+            return true;
+        });
+        classes_[std::min(room, LONG)].push_back(u);
+    }
+
+    void keep(Index u, std::size_t n, Level& level, const LinkedText<Index>& text) {
+        if (!text.alive(u) || !bounded_unit(text.live(u))) return;
+        std::uint64_t hash = 0;
+        if (n < LONG) {
+            PhraseHash::Backwards h;
+            if (last_bytes(u, n, text, [&](unsigned char c) { h.push_front(c); return true; }) == NIL) return;
+            hash = h.h;
+        } else if (!suffix_hash(u, n, text, hash)) {
+            return;
+        }
+        std::vector<Index>& heap = level.ends[hash];
         heap.push_back(u);
         std::push_heap(heap.begin(), heap.end(), std::greater<>());
     }
 
+    // The hashes of the last k bytes before a long end, for every k read so far. A long end is
+    // asked for many lengths; its bytes are read once, as far back as the longest length asked,
+    // and every later length costs one look-up.
+    struct Suffixes {
+        std::vector<std::uint64_t> hash{0};  // hash[k]: the last k bytes
+        std::vector<bool> whole{true};       // whether k bytes end on a character start
+        PhraseHash::Backwards running;
+        Index next = NIL;  // the next character back to read
+        int letters = 0;   // unit letters read; -1 once spacers have begun
+        bool closed = false;
+    };
+
+    bool suffix_hash(Index u, std::size_t n, const LinkedText<Index>& text, std::uint64_t& hash) {
+        auto [it, fresh] = suffixes_.try_emplace(u);
+        Suffixes& sf = it->second;
+        if (fresh) sf.next = u;
+        // Each character is read once for this end: the walk resumes where the last one stopped.
+        while (sf.hash.size() <= n && !sf.closed) {
+            if (sf.next == NIL) {
+                sf.closed = true;
+                break;
+            }
+            const CharInfo c = text.info(sf.next);
+            if (sf.letters >= 0 && c.kind == Kind::Letter && c.letter != 0 && sf.letters < 6) {
+                ++sf.letters;
+            } else if (spacer(c)) {
+                sf.letters = -1;
+            } else {
+                sf.closed = true;
+                break;
+            }
+            const std::string_view b = text.bytes(sf.next);
+            for (std::size_t i = b.size(); i-- > 0;) {
+                sf.running.push_front(static_cast<unsigned char>(b[i]));
+                sf.hash.push_back(sf.running.h);
+                sf.whole.push_back(i == 0);
+            }
+            sf.next = text.prev(sf.next);
+        }
+        if (n >= sf.hash.size() || !sf.whole[n]) return false;
+        hash = sf.hash[n];
+        return true;
+    }
+
     // Feeds the last `n` bytes up to the end of `u` backwards to `f` (which may refuse one),
-    // provided they are unit letters after spacers; returns the first character, or NIL.
+    // provided they are unit letters after spacers; returns the first character, or NIL. When
+    // the letters and spacers run out first, `f` has seen all of them.
     template <class F>
     static Index last_bytes(Index u, std::size_t n, const LinkedText<Index>& text, F f) {
         std::size_t got = 0;
@@ -160,7 +246,10 @@ private:
                           [&](unsigned char c) { return static_cast<unsigned char>(phrase[--i]) == c; });
     }
 
-    std::vector<Event> events_;
+    std::vector<Logged> logged_;
+    std::size_t classified_ = 0;
+    std::array<std::vector<Index>, LONG + 1> classes_;
+    std::unordered_map<Index, Suffixes> suffixes_;
     std::unordered_map<std::size_t, Level> levels_;
 };
 

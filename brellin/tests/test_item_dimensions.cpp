@@ -41,6 +41,13 @@ TEST(TakeDimensions, RepeatedPhrasesBetweenLeftoverNumbers) {
     }
 }
 
+// `head`, then free phrases of every length from 1 digit to 60: each length is looked up once
+// among the copies (with `lead` "2" none of them is found, so every end is read for each).
+std::string many_lengths(std::string head, const std::string& lead) {
+    for (int i = 1; i <= 60; ++i) head += " q" + lead + std::string(static_cast<std::size_t>(i), '1') + " v";
+    return head;
+}
+
 TEST(TakeDimensions, SameAsPlainOnHostileFamilies) {
     // Families built against a search resumed after each cut: earlier copies glued to a letter,
     // long runs next to cut points, chains that move from one unit to the next, copies that
@@ -76,7 +83,10 @@ TEST(TakeDimensions, SameAsPlainOnHostileFamilies) {
         repeat("1.", 300) + glued + repeat("9", 300) + " q" + free,
         repeat("1 x", 300) + glued + "x" + repeat(" ", 300) + "2 mm" + free,
         "- pipe " + repeat("1x", 1500) + "1 mm",
-        repeat("5 psİ", 300) + repeat(" 5 psi", 300),
+        repeat("5 ps\u0130", 300) + repeat(" 5 psi", 300),
+        many_lengths(repeat("5 vq", 600), ""),
+        many_lengths(repeat(std::string(40, '1') + " vq", 30), "2"),
+        many_lengths(repeat(std::string(40, '1') + " vq", 30), ""),
     };
     for (const std::string& t : texts) expect_same_as_plain(t);
 }
