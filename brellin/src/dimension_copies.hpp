@@ -4,8 +4,9 @@
 // earlier followed by a word character, which fails the \b after its unit (anywhere else the
 // copy would have been the first match). A copy therefore ends on the last letter of a unit
 // whose attempt is live there: a character whose live set is a unit node that needs \b. Such
-// characters are logged when their live set is written, and again when a cut joins spacers to
-// the spacers before them, since copies ending there may then start further back.
+// characters are logged when their live set is written, and again after every cut for the few
+// just after it, since copies ending there may then start before the cut (across spacers, or
+// across the letters of a unit spelled from both sides) even where the live sets stay the same.
 //
 // Lookup by length: a phrase of n bytes can only equal the last n bytes before a logged end.
 // Each logged end is classed once by how many bytes of unit letters and spacers end there
@@ -76,8 +77,8 @@ public:
     static constexpr Index NIL = LinkedText<Index>::NIL;
 
     void log_end(Index u) { logged_.push_back({u, false}); }
-    // A cut joined the spacers before it to `right`: the unit ends after right's run of
-    // spacers may now hold longer copies.
+    // A cut ended just before `right`: the unit ends after right's run of spacers (or among the
+    // letters from right on) may now hold other copies.
     void log_join(Index right) { logged_.push_back({right, true}); }
 
     struct Copy {

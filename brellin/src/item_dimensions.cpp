@@ -194,7 +194,10 @@ private:
         const auto join = text_.cut(a, b);
         if (join.right == NIL) return;
         mark(join.right);
-        if (join.left != NIL && dims::spacer(text_.info(join.left))) copies_.log_join(join.right);
+        // The copies that can end just after the join may now start before it: across spacers,
+        // or across unit letters (a unit can be spelled by letters from both sides, "1m" + "l"),
+        // even where the live sets come out as before.
+        if (join.left != NIL) copies_.log_join(join.right);
     }
 
     dims::LinkedText<Index> text_;

@@ -27,6 +27,8 @@ TEST(TakeDimensions, CutsThatJoinOrPrecedeTheMatch) {
         "box1mmx 1mm",    "2 layers 2 l",    "5 kgs 5 kg, 5 kg", "steel 2x3 cm, steel 2x3 cm", "1.5 x1mmmm",
         "3 months 3 m",   "x5mm5mm5mm",      "mmmmmmmm5mm1mm", "\u0130 5mm 5mm", "\u212A 5mm", "5 \u212Ag 5kg",
         ",5mm,5mm,,5mm",  "5 mm5 mm5 mmx",   "inches 5 inch 5 inches", "5 \u017Fpsi 5 psi", "5 mx qqqqqqqq1mm q;5 m", "5 k1mm1mmg", "q \u212A5mm2mm", "5mx5mx5mx5mxq5m", "5 k5mx5mx q5m", "1x5mx1x5mxq1x5m", "1.5mx1.5mxq1.5m", "5mx5mx, 5mxq5m5mx", "5m5m 5m 5 mz", "\u0130\u212A5mm \u1E9E5mm",
+        // A unit spelled across a cut ("1m" + "l"): the copy " 1ml" before it is found.
+        " 1m2mLL2m 1mL",
     };
     for (const char* t : texts) expect_same_as_plain(t);
 }
