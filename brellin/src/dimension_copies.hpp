@@ -147,8 +147,10 @@ private:
 
     void place(Index u, const LinkedText<Index>& text) {
         if (!bounded_unit(text.live(u))) return;
+        // Up to three bytes past LONG, so that a character of several bytes standing across
+        // LONG still counts: a walk cut short by that limit has read LONG bytes or more.
         std::size_t room = 0;
-        last_bytes(u, LONG, text, [&](unsigned char) {
+        last_bytes(u, LONG + 3, text, [&](unsigned char) {
             ++room;
             return true;
         });

@@ -29,6 +29,8 @@ TEST(TakeDimensions, CutsThatJoinOrPrecedeTheMatch) {
         ",5mm,5mm,,5mm",  "5 mm5 mm5 mmx",   "inches 5 inch 5 inches", "5 \u017Fpsi 5 psi", "5 mx qqqqqqqq1mm q;5 m", "5 k1mm1mmg", "q \u212A5mm2mm", "5mx5mx5mx5mxq5m", "5 k5mx5mx q5m", "1x5mx1x5mxq1x5m", "1.5mx1.5mxq1.5m", "5mx5mx, 5mxq5m5mx", "5m5m 5m 5 mz", "\u0130\u212A5mm \u1E9E5mm",
         // A unit spelled across a cut ("1m" + "l"): the copy " 1ml" before it is found.
         " 1m2mLL2m 1mL",
+        // A copy of 17 bytes whose last blank is three bytes long, across the 16-byte class limit.
+        "\u2003 49,57\u2003X1khzf\u2003 49,57\u2003X1khz",
     };
     for (const char* t : texts) expect_same_as_plain(t);
 }
