@@ -138,7 +138,7 @@ private:
 
     void map_uneven() {
         // Lower-casing keeps ASCII at one byte a character.
-        if (std::all_of(working_.begin(), working_.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        if (is_ascii(working_)) {
             if (lowered_.size() != working_.size()) throw std::logic_error("lower-cased copy is not made of per-character forms");
             return;
         }

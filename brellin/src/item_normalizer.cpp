@@ -9,8 +9,8 @@
 namespace brellin {
 
 
-// Eleven steps, each a fixed number of passes over the working text as it finds it (see the
-// steps). The working text never grows: every replacement is shorter than what it replaces.
+// Each step makes a fixed number of passes over the working text as it finds it (see each
+// step). The working text never grows: every replacement is shorter than what it replaces.
 NormalizedItem normalize_item(std::string_view text) {
     NormalizedItem item;
     std::string working = may_need_cleaning(text) ? clean_item(text) : trimmed_item(text);

@@ -124,7 +124,7 @@ TEST(ItemPrechecks, ASkippedStepWouldHaveChangedNothing) {
     EXPECT_GT(skipped_origin, 500);
 }
 
-// The normaliser's eleven steps with no pre-check at all (the origin step keeps its own, which
+// Every step of the normaliser run with no pre-check at all (the origin step keeps its own, which
 // the test above covers): the reference for normalize_item.
 brellin::NormalizedItem every_step(std::string_view text) {
     brellin::NormalizedItem item;

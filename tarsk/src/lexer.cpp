@@ -164,7 +164,7 @@ std::vector<TokenView> scan_query(std::string_view prepared, std::forward_list<s
     // Each step consumes at least one byte. Beyond what it consumes a step reads only lexicon
     // keys of at most 20 bytes and the boundary after them, a number run it leaves (the number
     // search reads each digit at most twice: a failed number leaves at most the part after its
-    // separator) and the white space after a number it takes (skipped next by step 0), so every
+    // separator) and the white space after a number it takes (skipped next by the white-space step), so every
     // byte is read a fixed number of times.
     for (std::size_t pos = 0; pos < prepared.size();) {
         pos += scan.step(pos);

@@ -74,7 +74,7 @@ std::optional<NumberRead> read_nonzero_number(std::string_view rest) {
     if (!value || *value == 0.0) return std::nullopt;
     std::size_t unit_at = length;
     // The white space after a number that is read; the number is then taken (white space is a
-    // boundary), and step 0 skips this white space next, so it is read twice at most.
+    // boundary), and the white-space step skips it next, so it is read twice at most.
     while (const std::size_t ws = white_space_at(rest.substr(unit_at))) unit_at += ws;
     return NumberRead{*value, length, unit_at};
 }
