@@ -1,8 +1,19 @@
 // The item text of the dimension step: its lower-cased copy made once, with cuts recorded by
 // unlinking characters instead of moving the rest, so no cut costs more than what it removes.
+//
+// Runs of spacers (the characters a dimension phrase holds before its unit) can be given a stack
+// of prefix hashes, so that the hash of any stretch that ends the run is read in O(1); the copy
+// index asks for one the first time it reads a run of LONG characters or more, and shorter runs
+// are read through the links. A cut takes a phrase, spacers then unit letters, so it removes the
+// top of one run; the run left before the cut and the run after it then join, the right one
+// pushed onto the left's stack if it has one (else the right one's stack is dropped). A run
+// after a cut begins after the cut's letters, and once joined to spacers before it never does
+// so again: so a spacer is hashed at most twice into a stack (once more after its stack was
+// dropped in a join) and read at most once as the right side of a join.
 #pragma once
 
 #include <algorithm>
+#include <deque>
 #include <cstddef>
 #include <limits>
 #include <stdexcept>
@@ -12,6 +23,7 @@
 #include <vector>
 
 #include "dimension_automaton.hpp"
+#include "dimension_hash.hpp"
 #include "lower_case.hpp"
 #include "tarsk/text.hpp"
 
@@ -35,7 +47,7 @@ public:
         links_.assign(3 * n, NIL);
         next_ = links_.data();
         prev_ = next_ + n;
-        up_ = prev_ + n;
+        run_of_ = prev_ + n;
         live_.assign(n, NONE);
     }
 
@@ -62,52 +74,75 @@ public:
     void append(Index x, Live l, const CharInfo& c) {
         prev_[x] = tail_;
         const bool x_spacer = spacer(c);
-        if (tail_ != NIL) {
-            next_[tail_] = x;
-            if (tail_spacer_ && x_spacer) up_[run_end(tail_)] = x;
-        }
-        up_[x] = x;
+        if (tail_ != NIL) next_[tail_] = x;
         live_[x] = l;
+        if (x_spacer && tail_ != NIL && tail_spacer_) extend(tail_, x);
         tail_ = x;
         tail_spacer_ = x_spacer;
     }
 
-    // The last character of the run of spacers that holds `x` (union-find, path halving).
-    Index run_end(Index x) {
-        while (up_[x] != x) {
-            up_[x] = up_[up_[x]];
-            x = up_[x];
+    // Runs shorter than this are read through the links.
+    static constexpr std::size_t LONG = 16;
+
+    // A run's prefix hashes: cum[i] is the hash of its first i + 1 characters.
+    struct Run {
+        std::vector<std::uint64_t> cum;
+        // The symbol of its i-th character, from the hashes.
+        std::uint64_t symbol(std::size_t i) const { return i == 0 ? cum[0] : hash::sub(cum[i], hash::mul(cum[i - 1], hash::base())); }
+    };
+    // The stack of the run whose top is the spacer `top`, made if the run is long and has none;
+    // null for a short run, which is read through the links.
+    const Run* run_stack(Index top) {
+        if (run_of_[top] == NIL) {
+            if (count_back(top, LONG) < LONG) return nullptr;
+            make_stack(top);
         }
-        return x;
+        return &runs_[run_of_[top]];
     }
 
-    // Unlinks the characters from `a` to `b`, both read and alive, widened to whole lower-case
-    // forms of working characters; returns the characters left before and after the cut.
+    // The character's bytes as one symbol (UTF-8 is at most four bytes, and no spacer or letter
+    // is a NUL, so the symbol is never zero).
+    std::uint32_t symbol(Index x) const {
+        std::uint32_t s = 0;
+        for (const char b : bytes(x)) s = (s << 8) | static_cast<unsigned char>(b);
+        return s;
+    }
+
+    // Widens `a` and `b` to whole lower-case forms of working characters.
+    void widen(Index& a, Index& b) const {
+        if (const Uneven* u = uneven_at(a); u != nullptr && a < u->l + u->l_len) a = static_cast<Index>(u->l);
+        if (const Uneven* u = uneven_at(b); u != nullptr && b < u->l + u->l_len) {
+            while (b + length(b) < u->l + u->l_len && next_[b] != NIL) b = next_[b];
+        }
+    }
+
+    // Unlinks the characters from `a` to `b`, both read and alive, already widened; returns the
+    // characters left before and after the cut.
     struct Join {
         Index left = NIL;
         Index right = NIL;
     };
     Join cut(Index a, Index b) {
-        widen(a, b);
+        // A phrase ends on a letter (or the rest of its lower-case form), so the spacers it takes
+        // are the top of the run that holds `a`.
+        if (spacer(info(b))) throw std::logic_error("a cut ends on a spacer");
+        const Index run = spacer(info(a)) ? run_of_[a] : NIL;
+        std::size_t spacers = 0;
         const Join j{prev_[a], next_[b]};
         for (Index y = a;; y = next_[y]) {
+            if (spacer(info(y))) ++spacers;
             live_[y] = CUT;
             cut_working(y);
             if (y == b) break;
         }
+        if (run != NIL) pop(run, spacers);
         if (j.left != NIL) next_[j.left] = j.right;
         if (j.right != NIL) prev_[j.right] = j.left;
         if (tail_ == b) {
             tail_ = j.left;
             tail_spacer_ = j.left != NIL && spacer(info(j.left));
         }
-        // The run of spacers before the cut ran on into it; it now ends at `left`, or runs on
-        // into the run after the cut.
-        if (j.left != NIL && spacer(info(j.left))) {
-            up_[run_end(j.left)] = j.left;
-            up_[j.left] = j.left;
-            if (j.right != NIL && spacer(info(j.right))) up_[j.left] = run_end(j.right);
-        }
+        if (j.left != NIL && j.right != NIL && spacer(info(j.left)) && spacer(info(j.right))) join_runs(j.left, j.right);
         return j;
     }
 
@@ -160,11 +195,67 @@ private:
         return it == uneven_.begin() ? nullptr : &*(it - 1);
     }
 
-    void widen(Index& a, Index& b) const {
-        if (const Uneven* u = uneven_at(a); u != nullptr && a < u->l + u->l_len) a = static_cast<Index>(u->l);
-        if (const Uneven* u = uneven_at(b); u != nullptr && b < u->l + u->l_len) {
-            while (b + length(b) < u->l + u->l_len && next_[b] != NIL) b = next_[b];
+    // The spacers from `top` back, at most `limit` of them.
+    std::size_t count_back(Index top, std::size_t limit) const {
+        std::size_t n = 0;
+        for (Index y = top; y != NIL && n < limit && spacer(info(y)); y = prev_[y]) ++n;
+        return n;
+    }
+
+    // Gives the run whose top is `top` a stack of prefix hashes.
+    void make_stack(Index top) {
+        Index r;
+        if (!free_runs_.empty()) {
+            r = free_runs_.back();
+            free_runs_.pop_back();
+        } else {
+            r = static_cast<Index>(runs_.size());
+            runs_.emplace_back();
         }
+        Index bottom = top;
+        while (prev_[bottom] != NIL && spacer(info(prev_[bottom]))) bottom = prev_[bottom];
+        for (Index y = bottom;; y = next_[y]) {
+            push(r, y);
+            if (y == top) break;
+        }
+    }
+
+    void push(Index r, Index x) {
+        auto& cum = runs_[r].cum;
+        cum.push_back(hash::push(cum.empty() ? 0 : cum.back(), symbol(x)));
+        run_of_[x] = r;
+    }
+
+    // Puts the spacer `x` on top of the run whose top is `top` (already linked before it).
+    void extend(Index top, Index x) {
+        if (run_of_[top] != NIL) push(run_of_[top], x);
+    }
+
+    // Takes `n` characters off the top of long run `r`.
+    void pop(Index r, std::size_t n) {
+        auto& cum = runs_[r].cum;
+        cum.erase(cum.end() - static_cast<std::ptrdiff_t>(n), cum.end());
+        if (cum.empty()) release(r);
+    }
+
+    // The run from `right` on has just been linked after the one ending at `left`.
+    void join_runs(Index left, Index right) {
+        const Index moved = run_of_[right];
+        if (run_of_[left] == NIL && moved == NIL) return;
+        const Index r = run_of_[left];
+        for (Index y = right; y != NIL && spacer(info(y)); y = next_[y]) {
+            if (r != NIL) {
+                push(r, y);
+            } else {
+                run_of_[y] = NIL;
+            }
+        }
+        if (moved != NIL) release(moved);
+    }
+
+    void release(Index r) {
+        runs_[r] = Run{};
+        free_runs_.push_back(r);
     }
 
     void cut_working(Index y) {
@@ -187,7 +278,9 @@ private:
     std::vector<Index> links_;
     Index* next_ = nullptr;  // the next linked character, or NIL
     Index* prev_ = nullptr;  // the previous one, or NIL
-    Index* up_ = nullptr;    // union-find towards the end of a run of spacers
+    Index* run_of_ = nullptr;  // for a spacer of a run with a stack, that stack; else NIL
+    std::deque<Run> runs_;  // a deque: the copy index holds on to runs while it makes others
+    std::vector<Index> free_runs_;
     std::vector<Live> live_;
     Index tail_ = NIL;
     bool tail_spacer_ = false;  // whether the last character read is a spacer

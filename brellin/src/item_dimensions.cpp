@@ -18,9 +18,9 @@
 // stands right before it changes, which a cut does only by ending there on a unit letter; so
 // a run is recomputed again only after the letters before it are cut away, at most once more
 // (digit runs after "1." and blank runs after "1 x" are the cases; after a letter every run
-// starts from the same sets). A match, its walk back, its copy search and its cut each cost
-// the length of the phrase removed (dimension_copies.hpp for the copy index, whose price is
-// one pass over its log per distinct phrase length).
+// starts from the same sets). A match, its walk back and its cut each cost the length of the
+// phrase removed; its copy search costs that plus a few descents of the copy index's tree
+// (dimension_copies.hpp, which states its bound as a sum).
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -48,7 +48,7 @@ public:
     static constexpr Index NIL = dims::LinkedText<Index>::NIL;
 
     DimensionScan(std::string_view working, std::string lowered, std::vector<std::string>& out)
-        : text_(working, std::move(lowered)), pending_(text_.size(), false), out_(out) {}
+        : text_(working, std::move(lowered)), copies_(text_.size()), pending_(text_.size(), false), out_(out) {}
 
     std::string run() {
         for (;;) {
@@ -191,13 +191,10 @@ private:
     }
 
     void cut(Index a, Index b) {
+        text_.widen(a, b);
+        copies_.before_cut(a, b, text_);
         const auto join = text_.cut(a, b);
-        if (join.right == NIL) return;
-        mark(join.right);
-        // The copies that can end just after the join may now start before it: across spacers,
-        // or across unit letters (a unit can be spelled by letters from both sides, "1m" + "l"),
-        // even where the live sets come out as before.
-        if (join.left != NIL) copies_.log_join(join.right);
+        if (join.right != NIL) mark(join.right);
     }
 
     dims::LinkedText<Index> text_;
