@@ -3,6 +3,7 @@
 #include <string>
 
 #include "owned.hpp"
+#include "pending_error.hpp"
 
 namespace morvane {
 namespace {

@@ -9,6 +9,7 @@
 
 #include "guard.hpp"
 #include "owned.hpp"
+#include "pending_error.hpp"
 #include "values.hpp"
 
 namespace morvane {
@@ -230,7 +231,7 @@ PyObject* wrap(ClassId id, typename Held<Record>::type&& record) {
     if (alloc == nullptr) alloc = PyType_GenericAlloc;
     PyObject* self = alloc(type, 0);
     if (self == nullptr) {
-        if (!PyErr_Occurred()) PyErr_SetString(PyExc_SystemError, "attempted to fetch exception but none was set");
+        ensure_error_pending();
         return nullptr;  // the record is destroyed by the caller's scope
     }
     new (&reinterpret_cast<Object<Record>*>(self)->held) typename Held<Record>::type(std::move(record));

@@ -10,6 +10,7 @@
 #include <typeinfo>
 
 #include "owned.hpp"
+#include "pending_error.hpp"
 
 namespace morvane {
 namespace {

@@ -8,6 +8,7 @@
 #include "guard.hpp"
 #include "owned.hpp"
 #include "parse.hpp"
+#include "pending_error.hpp"
 
 namespace morvane {
 namespace {
@@ -77,7 +78,7 @@ PyObject* create_module() {
 PyObject* initialise() {
     const std::int64_t current = PyInterpreterState_GetID(PyInterpreterState_Get());
     if (current == -1) {
-        if (!PyErr_Occurred()) PyErr_SetString(PyExc_SystemError, "attempted to fetch exception but none was set");
+        ensure_error_pending();
         return nullptr;
     }
     std::int64_t expected = -1;
@@ -86,7 +87,7 @@ PyObject* initialise() {
         return nullptr;
     }
     if (module_cell == nullptr && create_module() == nullptr) {
-        if (!PyErr_Occurred()) PyErr_SetString(PyExc_SystemError, "attempted to fetch exception but none was set");
+        ensure_error_pending();
         return nullptr;
     }
     Py_INCREF(module_cell);
