@@ -55,25 +55,26 @@ const char* class_name(ClassId id) {
 // ---- attributes ----
 
 using morvane::to_python;  // the field values, beside the items overload below
-PyObject* to_python(const ItemList& items);
+Owned to_python(const ItemList& items);
 
 template <class Record, auto Field>
 PyObject* get_field(PyObject* self, void* entry) {
     return guarded(static_cast<const char*>(entry), static_cast<PyObject*>(nullptr),
-                   [&] { return to_python(record_of<Record>(self).*Field); });
+                   [&] { return to_python(record_of<Record>(self).*Field).release(); });
 }
 
 // Each object shares its record, which nothing changes, so a failure part-way leaves no record
 // half-read; the objects made so far go with the list.
-PyObject* to_python(const ItemList& items) {
+Owned to_python(const ItemList& items) {
     Owned list(PyList_New(static_cast<Py_ssize_t>(items.size())));
     if (!list) api_call_failed();
     for (std::size_t i = 0; i < items.size(); ++i) {
-        PyObject* item = wrap_record(std::shared_ptr<const ParsedItem>(items.shared(i)));
-        if (item == nullptr) fail_with_pending_error("could not create a ParsedItem object: ");
-        if (PyList_SetItem(list.get(), static_cast<Py_ssize_t>(i), item) != 0) api_call_failed();
+        Owned item = wrap_record(std::shared_ptr<const ParsedItem>(items.shared(i)));
+        if (!item) fail_with_pending_error("could not create a ParsedItem object: ");
+        // PyList_SetItem takes the reference, even when it fails.
+        if (PyList_SetItem(list.get(), static_cast<Py_ssize_t>(i), item.release()) != 0) api_call_failed();
     }
-    return list.release();
+    return list;
 }
 
 #define MORVANE_FIELD(Record, Class, name) \
@@ -133,7 +134,7 @@ PyObject* trade_terms(PyObject* self, PyObject*) {
         brellin::TradeTerms terms{result.trade_currency, result.trade_incoterm, result.trade_destination,
                                   result.trade_lead_time, result.trade_payment};
         // An allocation failure here is the interpreter's own error, raised as it is.
-        return wrap_record(std::move(terms));
+        return wrap_record(std::move(terms)).release();
     });
 }
 
@@ -225,16 +226,16 @@ PyTypeObject* class_for_record(ClassId id) {
 }
 
 template <class Record>
-PyObject* wrap(ClassId id, typename Held<Record>::type&& record) {
+Owned wrap(ClassId id, typename Held<Record>::type&& record) {
     PyTypeObject* type = class_for_record(id);
     auto alloc = reinterpret_cast<allocfunc>(PyType_GetSlot(type, Py_tp_alloc));
     if (alloc == nullptr) alloc = PyType_GenericAlloc;
-    PyObject* self = alloc(type, 0);
-    if (self == nullptr) {
+    Owned self(alloc(type, 0));
+    if (!self) {
         ensure_error_pending();
-        return nullptr;  // the record is destroyed by the caller's scope
+        return self;  // the record is destroyed by the caller's scope
     }
-    new (&reinterpret_cast<Object<Record>*>(self)->held) typename Held<Record>::type(std::move(record));
+    new (&reinterpret_cast<Object<Record>*>(self.get())->held) typename Held<Record>::type(std::move(record));
     return self;
 }
 
@@ -262,12 +263,12 @@ PyObject* get_class(ClassId id) {
     return cell;
 }
 
-PyObject* wrap_record(std::shared_ptr<const ParsedItem> record) {
+Owned wrap_record(std::shared_ptr<const ParsedItem> record) {
     return wrap<ParsedItem>(ClassId::ParsedItem, std::move(record));
 }
-PyObject* wrap_record(brellin::TradeTerms&& record) {
+Owned wrap_record(brellin::TradeTerms&& record) {
     return wrap<brellin::TradeTerms>(ClassId::TradeTerms, std::move(record));
 }
-PyObject* wrap_record(ParseResult&& record) { return wrap<ParseResult>(ClassId::ParseResult, std::move(record)); }
+Owned wrap_record(ParseResult&& record) { return wrap<ParseResult>(ClassId::ParseResult, std::move(record)); }
 
 }  // namespace morvane

@@ -7,6 +7,7 @@
 
 #include <brellin/records.hpp>
 
+#include "owned.hpp"
 #include "records.hpp"
 
 namespace morvane {
@@ -18,10 +19,10 @@ enum class ClassId { ParsedItem = 0, TradeTerms = 1, ParseResult = 2 };
 // its cause); the next request tries again.
 PyObject* get_class(ClassId id);
 
-// A new object of the record's class owning the record. Null with the interpreter's error pending
+// A new object of the record's class owning the record. Empty with the interpreter's error pending
 // when the object cannot be allocated; throws InternalFailure when the class cannot be had at all.
-PyObject* wrap_record(std::shared_ptr<const ParsedItem> record);
-PyObject* wrap_record(brellin::TradeTerms&& record);
-PyObject* wrap_record(ParseResult&& record);
+Owned wrap_record(std::shared_ptr<const ParsedItem> record);
+Owned wrap_record(brellin::TradeTerms&& record);
+Owned wrap_record(ParseResult&& record);
 
 }  // namespace morvane

@@ -55,7 +55,7 @@ bool init_module(PyObject* module) {
         PyObject* type = get_class(entry.id);  // borrowed: the class lives as long as the process
         if (type == nullptr || !add_to_module(module, entry.name, type)) return false;
     }
-    Owned function(make_parse_function(module));
+    Owned function = make_parse_function(module);
     if (!function) return false;
     Owned name(PyObject_GetAttrString(function.get(), "__name__"));
     if (!name) return false;

@@ -26,9 +26,9 @@ PyObject* parse(PyObject*, PyObject* args, PyObject* kwargs) {
     return guarded("parse", static_cast<PyObject*>(nullptr), [&]() -> PyObject* {
         auto query = bind_query_argument(args, kwargs);
         if (!query) return nullptr;
-        PyObject* result = wrap_record(parse_text(*query));
-        if (result == nullptr) fail_with_pending_error("could not create a ParseResult object: ");
-        return result;
+        Owned result = wrap_record(parse_text(*query));
+        if (!result) fail_with_pending_error("could not create a ParseResult object: ");
+        return result.release();
     });
 }
 
@@ -45,10 +45,10 @@ PyMethodDef* parse_definition() {
 
 }  // namespace
 
-PyObject* make_parse_function(PyObject* module) {
+Owned make_parse_function(PyObject* module) {
     Owned name(PyModule_GetNameObject(module));
-    if (!name) return nullptr;
-    return PyCMethod_New(parse_definition(), module, name.get(), nullptr);
+    if (!name) return name;
+    return Owned(PyCMethod_New(parse_definition(), module, name.get(), nullptr));
 }
 
 }  // namespace morvane
