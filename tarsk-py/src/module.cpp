@@ -43,17 +43,9 @@ bool add_to_module(PyObject* module, const char* name, PyObject* value) {
 }
 
 bool init_module(PyObject* module) {
-    const struct {
-        ClassId id;
-        const char* name;
-    } classes[] = {
-        {ClassId::ParsedItem, "ParsedItem"},
-        {ClassId::TradeTerms, "TradeTerms"},
-        {ClassId::ParseResult, "ParseResult"},
-    };
-    for (const auto& entry : classes) {
-        PyObject* type = get_class(entry.id);  // borrowed: the class lives as long as the process
-        if (type == nullptr || !add_to_module(module, entry.name, type)) return false;
+    for (ResultClass* cls : result_classes()) {
+        PyObject* type = get_class(*cls);  // borrowed: the class lives as long as the process
+        if (type == nullptr || !add_to_module(module, class_name(*cls), type)) return false;
     }
     Owned function = make_parse_function(module);
     if (!function) return false;

@@ -32,23 +32,20 @@ PyObject* parse(PyObject*, PyObject* args, PyObject* kwargs) {
     });
 }
 
-PyMethodDef* parse_definition() {
-    // The function object refers to this for the rest of the process.
-    static PyMethodDef definition = {
-        "parse", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&parse)), METH_VARARGS | METH_KEYWORDS,
-        "parse(query)\n--\n\n"
-        "Parse a raw query or RFQ document.\n"
-        "Routes automatically: simple product queries return one ParsedItem per group,\n"
-        "RFQ documents return one ParsedItem per line item."};
-    return &definition;
-}
+// The function object refers to this for the rest of the process.
+PyMethodDef parse_definition = {
+    "parse", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&parse)), METH_VARARGS | METH_KEYWORDS,
+    "parse(query)\n--\n\n"
+    "Parse a raw query or RFQ document.\n"
+    "Routes automatically: simple product queries return one ParsedItem per group,\n"
+    "RFQ documents return one ParsedItem per line item."};
 
 }  // namespace
 
 Owned make_parse_function(PyObject* module) {
     Owned name(PyModule_GetNameObject(module));
     if (!name) return name;
-    return Owned(PyCMethod_New(parse_definition(), module, name.get(), nullptr));
+    return Owned(PyCMethod_New(&parse_definition, module, name.get(), nullptr));
 }
 
 }  // namespace morvane
