@@ -1,22 +1,25 @@
 #include "arguments.hpp"
 
 #include <string>
+#include <utility>
 
 #include "owned.hpp"
+#include "pending_error.hpp"
 
 namespace morvane {
 namespace {
 
 constexpr const char* PARAMETER = "query";
 
-PyObject* type_error(PyObject* message) {
-    if (message == nullptr) return nullptr;
-    Owned owned(message);
-    return PyObject_CallFunctionObjArgs(PyExc_TypeError, message, nullptr);
+// A TypeError carrying `message`; empty when the message or the error could not be built (the
+// interpreter's error is then pending).
+Owned type_error(Owned message) {
+    if (!message) return message;
+    return Owned(PyObject_CallFunctionObjArgs(PyExc_TypeError, message.get(), nullptr));
 }
 
-PyObject* type_error(const std::string& message) {
-    return type_error(PyUnicode_FromStringAndSize(message.data(), static_cast<Py_ssize_t>(message.size())));
+Owned type_error(const std::string& message) {
+    return type_error(Owned(PyUnicode_FromStringAndSize(message.data(), static_cast<Py_ssize_t>(message.size()))));
 }
 
 // str() of an object with lone surrogates shown as replacement characters (three per surrogate, one
@@ -29,61 +32,55 @@ Owned lossy_str(PyObject* object) {
     return Owned(PyUnicode_DecodeUTF8(PyBytes_AsString(bytes.get()), PyBytes_Size(bytes.get()), "replace"));
 }
 
-// Makes `error` (a new reference, or null when building it failed) the pending exception.
-void raise(PyObject* error) {
-    if (error == nullptr) return;  // the failure to build it is pending instead
-    PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(error)), error);
-    Py_DECREF(error);
+// Makes `error` the pending exception; when it is empty, the failure to build it is pending instead.
+void raise(const Owned& error) {
+    if (error) PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(error.get())), error.get());
 }
 
 bool is_exact_type_error(PyObject* error) {
     return reinterpret_cast<PyObject*>(Py_TYPE(error)) == PyExc_TypeError;
 }
 
-
-// The error builders each return a new TypeError (or null when even that fails).
-PyObject* too_many_positionals_error(Py_ssize_t given) {
+// The error builders: a new TypeError each, or empty when even that fails.
+Owned too_many_positionals_error(Py_ssize_t given) {
     return type_error("parse() takes 1 positional arguments but " + std::to_string(given) + " were given");
 }
 
-PyObject* unexpected_keyword_error(PyObject* name) {
+Owned unexpected_keyword_error(PyObject* name) {
     Owned shown = lossy_str(name);
-    if (!shown) return nullptr;
-    return type_error(PyUnicode_FromFormat("parse() got an unexpected keyword argument '%U'", shown.get()));
+    if (!shown) return shown;
+    return type_error(Owned(PyUnicode_FromFormat("parse() got an unexpected keyword argument '%U'", shown.get())));
 }
 
-PyObject* multiple_values_error(const char* parameter) {
+Owned multiple_values_error(const char* parameter) {
     return type_error(std::string("parse() got multiple values for argument '") + parameter + "'");
 }
 
-PyObject* missing_positional_error() {
+Owned missing_positional_error() {
     // There is one slot, so the missing parameter is always query.
     return type_error(std::string("parse() missing 1 required positional argument: '") + PARAMETER + "'");
 }
 
-PyObject* not_a_string_error(PyTypeObject* type) {
+Owned not_a_string_error(PyTypeObject* type) {
     Owned name(PyType_GetQualName(type));
-    Owned message;
-    if (name) {
-        message = Owned(PyUnicode_FromFormat("'%U' object cannot be converted to 'PyString'", name.get()));
-    } else {
+    if (!name) {
         PyErr_Clear();
-        message = Owned(PyUnicode_FromString("'<failed to extract type name>' object cannot be converted to 'PyString'"));
+        return type_error(Owned(PyUnicode_FromString(
+            "'<failed to extract type name>' object cannot be converted to 'PyString'")));
     }
-    if (!message) return nullptr;
-    return type_error(message.release());
+    return type_error(Owned(PyUnicode_FromFormat("'%U' object cannot be converted to 'PyString'", name.get())));
 }
 
 // A plain TypeError gets the parameter's name in front; any other exception passes unchanged.
-PyObject* wrap_argument_error(const char* parameter, PyObject* error) {
-    if (error == nullptr || !is_exact_type_error(error)) return error;
-    Owned original(error);
-    Owned text(PyObject_Str(error));
-    if (!text) return nullptr;
-    PyObject* wrapped = type_error(PyUnicode_FromFormat("argument '%s': %U", parameter, text.get()));
-    if (wrapped == nullptr) return nullptr;
+Owned wrap_argument_error(const char* parameter, Owned error) {
+    if (!error || !is_exact_type_error(error.get())) return error;
+    Owned text(PyObject_Str(error.get()));
+    if (!text) return text;
+    Owned wrapped = type_error(Owned(PyUnicode_FromFormat("argument '%s': %U", parameter, text.get())));
+    if (!wrapped) return wrapped;
     // The new error takes over the old one's cause (none when it had none).
-    PyException_SetCause(wrapped, PyException_GetCause(error));
+    Owned cause(PyException_GetCause(error.get()));
+    PyException_SetCause(wrapped.get(), cause.release());  // steals the cause
     return wrapped;
 }
 
@@ -131,7 +128,7 @@ std::optional<std::string_view> bind_query_argument(PyObject* args, PyObject* kw
     const char* text = PyUnicode_AsUTF8AndSize(slot, &size);
     if (text == nullptr) {
         // Lone surrogates: the interpreter's UnicodeEncodeError, which wrapping leaves as it is.
-        raise(wrap_argument_error(PARAMETER, take_pending_error().release()));
+        raise(wrap_argument_error(PARAMETER, take_pending_error()));
         return std::nullopt;
     }
     return std::string_view(text, static_cast<std::size_t>(size));

@@ -10,6 +10,7 @@
 #include <typeinfo>
 
 #include "owned.hpp"
+#include "pending_error.hpp"
 
 namespace morvane {
 namespace {
@@ -55,15 +56,15 @@ std::string repr_text(PyObject* object) {
     return std::string(text, static_cast<std::size_t>(size));
 }
 
-// The exception carrying `text`, or null when it could not be built.
-PyObject* make_panic(const char* text) {
+// The exception carrying `text`, or empty when it could not be built.
+Owned make_panic(const char* text) {
     PyObject* type = panic_exception_type();
-    if (type == nullptr) return nullptr;
+    if (type == nullptr) return Owned();
     // The failure text may come from anywhere: never let a stray byte stop the report.
     Owned message(PyUnicode_DecodeUTF8(text, static_cast<Py_ssize_t>(std::char_traits<char>::length(text)),
                                        "replace"));
-    if (!message) return nullptr;
-    return PyObject_CallFunctionObjArgs(type, message.get(), nullptr);
+    if (!message) return message;
+    return Owned(PyObject_CallFunctionObjArgs(type, message.get(), nullptr));
 }
 
 }  // namespace
@@ -96,10 +97,9 @@ void raise_panic(const char* entry, const std::exception& failure) {
     write_failure(entry, failure);
     // A Python error left behind by the failing code would be lost silently otherwise.
     if (PyErr_Occurred()) PyErr_PrintEx(0);
-    PyObject* panic = make_panic(failure.what());
-    if (panic == nullptr) uncaught_panic();
-    PyErr_SetObject(panic_exception_type(), panic);
-    Py_DECREF(panic);
+    const Owned panic = make_panic(failure.what());
+    if (!panic) uncaught_panic();
+    PyErr_SetObject(panic_exception_type(), panic.get());
 }
 
 void write_unraisable_panic(const char* entry, const std::exception& failure) {

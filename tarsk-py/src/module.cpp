@@ -8,6 +8,7 @@
 #include "guard.hpp"
 #include "owned.hpp"
 #include "parse.hpp"
+#include "pending_error.hpp"
 
 namespace morvane {
 namespace {
@@ -42,19 +43,11 @@ bool add_to_module(PyObject* module, const char* name, PyObject* value) {
 }
 
 bool init_module(PyObject* module) {
-    const struct {
-        ClassId id;
-        const char* name;
-    } classes[] = {
-        {ClassId::ParsedItem, "ParsedItem"},
-        {ClassId::TradeTerms, "TradeTerms"},
-        {ClassId::ParseResult, "ParseResult"},
-    };
-    for (const auto& entry : classes) {
-        PyObject* type = get_class(entry.id);  // borrowed: the class lives as long as the process
-        if (type == nullptr || !add_to_module(module, entry.name, type)) return false;
+    for (ResultClass* cls : result_classes()) {
+        PyObject* type = get_class(*cls);  // borrowed: the class lives as long as the process
+        if (type == nullptr || !add_to_module(module, class_name(*cls), type)) return false;
     }
-    Owned function(make_parse_function(module));
+    Owned function = make_parse_function(module);
     if (!function) return false;
     Owned name(PyObject_GetAttrString(function.get(), "__name__"));
     if (!name) return false;
@@ -77,7 +70,7 @@ PyObject* create_module() {
 PyObject* initialise() {
     const std::int64_t current = PyInterpreterState_GetID(PyInterpreterState_Get());
     if (current == -1) {
-        if (!PyErr_Occurred()) PyErr_SetString(PyExc_SystemError, "attempted to fetch exception but none was set");
+        ensure_error_pending();
         return nullptr;
     }
     std::int64_t expected = -1;
@@ -86,7 +79,7 @@ PyObject* initialise() {
         return nullptr;
     }
     if (module_cell == nullptr && create_module() == nullptr) {
-        if (!PyErr_Occurred()) PyErr_SetString(PyExc_SystemError, "attempted to fetch exception but none was set");
+        ensure_error_pending();
         return nullptr;
     }
     Py_INCREF(module_cell);

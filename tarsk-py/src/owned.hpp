@@ -39,23 +39,4 @@ private:
     PyObject* object_ = nullptr;
 };
 
-// Takes the pending exception off the interpreter, normalised and with its traceback attached,
-// as an owned reference. When a call failed without setting one, it is the SystemError the
-// interpreter itself reports for that case.
-inline Owned take_pending_error() {
-    PyObject* type = nullptr;
-    PyObject* value = nullptr;
-    PyObject* traceback = nullptr;
-    PyErr_Fetch(&type, &value, &traceback);
-    if (type == nullptr) {
-        PyErr_SetString(PyExc_SystemError, "attempted to fetch exception but none was set");
-        PyErr_Fetch(&type, &value, &traceback);
-    }
-    PyErr_NormalizeException(&type, &value, &traceback);
-    if (traceback != nullptr && value != nullptr) PyException_SetTraceback(value, traceback);
-    Py_XDECREF(type);
-    Py_XDECREF(traceback);
-    return Owned(value);
-}
-
 }  // namespace morvane

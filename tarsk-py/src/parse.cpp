@@ -26,29 +26,26 @@ PyObject* parse(PyObject*, PyObject* args, PyObject* kwargs) {
     return guarded("parse", static_cast<PyObject*>(nullptr), [&]() -> PyObject* {
         auto query = bind_query_argument(args, kwargs);
         if (!query) return nullptr;
-        PyObject* result = wrap_record(parse_text(*query));
-        if (result == nullptr) fail_with_pending_error("could not create a ParseResult object: ");
-        return result;
+        Owned result = wrap_record(parse_text(*query));
+        if (!result) fail_with_pending_error("could not create a ParseResult object: ");
+        return result.release();
     });
 }
 
-PyMethodDef* parse_definition() {
-    // The function object refers to this for the rest of the process.
-    static PyMethodDef definition = {
-        "parse", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&parse)), METH_VARARGS | METH_KEYWORDS,
-        "parse(query)\n--\n\n"
-        "Parse a raw query or RFQ document.\n"
-        "Routes automatically: simple product queries return one ParsedItem per group,\n"
-        "RFQ documents return one ParsedItem per line item."};
-    return &definition;
-}
+// The function object refers to this for the rest of the process.
+PyMethodDef parse_definition = {
+    "parse", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&parse)), METH_VARARGS | METH_KEYWORDS,
+    "parse(query)\n--\n\n"
+    "Parse a raw query or RFQ document.\n"
+    "Routes automatically: simple product queries return one ParsedItem per group,\n"
+    "RFQ documents return one ParsedItem per line item."};
 
 }  // namespace
 
-PyObject* make_parse_function(PyObject* module) {
+Owned make_parse_function(PyObject* module) {
     Owned name(PyModule_GetNameObject(module));
-    if (!name) return nullptr;
-    return PyCMethod_New(parse_definition(), module, name.get(), nullptr);
+    if (!name) return name;
+    return Owned(PyCMethod_New(&parse_definition, module, name.get(), nullptr));
 }
 
 }  // namespace morvane

@@ -3,9 +3,11 @@
 
 #include <Python.h>
 
+#include "owned.hpp"
+
 namespace morvane {
 
-// The function object of parse, bound to the module.
-PyObject* make_parse_function(PyObject* module);
+// The function object of parse, bound to the module; empty with the error pending on failure.
+Owned make_parse_function(PyObject* module);
 
 }  // namespace morvane

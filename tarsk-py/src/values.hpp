@@ -10,13 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "owned.hpp"
+
 namespace morvane {
 
-PyObject* to_python(const std::string& text);
-PyObject* to_python(const std::optional<std::string>& text);
-PyObject* to_python(const std::optional<double>& number);
-PyObject* to_python(std::uint64_t number);
-PyObject* to_python(bool flag);
-PyObject* to_python(const std::vector<std::string>& texts);
+Owned to_python(const std::string& text);
+Owned to_python(const std::optional<std::string>& text);
+Owned to_python(const std::optional<double>& number);
+Owned to_python(std::uint64_t number);
+Owned to_python(bool flag);
+Owned to_python(const std::vector<std::string>& texts);
 
 }  // namespace morvane
