@@ -65,7 +65,7 @@ def missing_tools_message(missing, is_debian_python):
         lines += [f"The build is made for Debian's own interpreter, {DEBIAN_PYTHON}, and its packages",
                   "(scripts/install-deps installs them); build from a virtual environment of that one:",
                   f"  sudo apt-get install {DEBIAN_PACKAGES}",
-                  f"  {DEBIAN_PYTHON} -m venv --system-site-packages .venv",
+                  f"  {DEBIAN_PYTHON} -m venv --clear --system-site-packages .venv",
                   "  .venv/bin/python -m pip install --no-build-isolation ."]
     return "\n".join(lines)
 
