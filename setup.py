@@ -54,7 +54,7 @@ def describe_interpreter():
 
 
 def missing_tools_message(missing, is_debian_python):
-    lines = ["morvane cannot be built with this Python.",
+    lines = ["morvane cannot be built here: something the build needs is missing.",
              f"  interpreter: {describe_interpreter()}"]
     lines += [f"  missing: {what}" for what, _ in missing]
     if is_debian_python:
