@@ -78,6 +78,7 @@ constexpr std::size_t BLOCKS = 0x110000 / BLOCK;
 using Block = std::array<CharInfo, BLOCK>;
 
 // Each block of 256 code points is classified once per process, on first sight.
+// A fixed array indexed by block number: one load per character, at most 4352 blocks ever built.
 const Block& block(std::size_t b) {
     static std::array<std::atomic<const Block*>, BLOCKS> blocks{};
     static std::mutex mutex;
@@ -95,7 +96,7 @@ const Block& block(std::size_t b) {
 // ---- Unit names -------------------------------------------------------------------------
 
 struct Node {
-    std::array<Live, 26> child{};  // NONE when absent
+    std::array<Live, 26> child{};  // NONE when absent; indexed by letter, one load per step
     bool bounded = false;          // spells a unit that needs \b
     char closes = 0;               // the letter that ends mm, cm or oz here
 };
@@ -191,6 +192,7 @@ namespace {
 
 // The live set after a character that is not a letter, for each set of bit states and each
 // kind of character, attempts starting at it included (letters go through the unit trie).
+// A fixed 64 x 7 array: one load per character, whatever the text.
 struct BitTable {
     std::array<std::array<Live, 7>, 64> next{};
     BitTable() {

@@ -33,6 +33,7 @@ struct CharInfo {
 // Characters beyond ASCII, asked of the engine once per block of code points.
 CharInfo classify_wide(char32_t c);
 
+// Indexed by the byte itself: one load per ASCII character, whatever the text.
 constexpr std::array<CharInfo, 128> ASCII = [] {
     std::array<CharInfo, 128> table{};
     for (int c = 0; c < 128; ++c) {

@@ -200,6 +200,7 @@ private:
     dims::LinkedText<Index> text_;
     dims::CopyIndex<Index> copies_;
     std::vector<bool> pending_;
+    // A binary heap of positions: O(log h) a push or pop for h entries, whatever the text.
     std::priority_queue<Index, std::vector<Index>, std::greater<>> marked_;
     std::size_t front_ = 0;
     std::vector<std::string>& out_;

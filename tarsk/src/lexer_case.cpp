@@ -12,6 +12,7 @@ namespace tarsk {
 
 namespace {
 
+// Indexed by the byte itself: one load per ASCII byte, whatever the text.
 using AsciiMap = std::array<char, 128>;
 
 // The mapping of each ASCII character, read from ICU once. An ASCII character maps to a single

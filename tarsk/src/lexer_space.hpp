@@ -12,6 +12,7 @@ namespace tarsk {
 // the boundary and word steps ask about nearly every byte.
 std::array<bool, 128> make_ascii_white_space();
 inline const std::array<bool, 128>& ascii_white_space() {
+    // Indexed by the byte itself: one load per ASCII byte, whatever the text.
     static const std::array<bool, 128> table = make_ascii_white_space();
     return table;
 }

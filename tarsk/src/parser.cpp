@@ -147,7 +147,7 @@ std::optional<Group> build_group(std::span<const TokenView> seg) {
     GroupBuilder b;
     std::size_t i = read_leading_quantity(seg, b.group);
     // Each token is read once (a connector also looks at its two neighbours); list entries are
-    // kept unique through a hash index, so no list is searched.
+    // kept unique through an ordered index of slots, so no long list is searched.
     while (i < seg.size()) {
         if (seg[i].kind == TokenKind::Connector) {
             i += read_connector(seg, i, b);
