@@ -195,7 +195,7 @@ def timed_with_peak(morvane, text):
 
 def child(args):
     """One row at one size, in this process: prints its times and peak as JSON."""
-    text = FAMILIES[args.family](args.size * MB)
+    text = FAMILIES[args.family](int(args.size * MB))
     import morvane
     size = len(text.encode())
     if args.once:
@@ -246,7 +246,7 @@ def table(args):
     width = max(len(name) for name in names)
     print(f"best of {args.rounds} runs (* a single run, past {args.slow:.0f} s); 4 MB skipped when 1 MB "
           f"takes more than {args.slow:.0f} s; a child is killed after {args.timeout:.0f} s")
-    print(f"peak: the memory parse adds at its peak, in bytes per input byte")
+    print("peak: the memory parse adds at its peak, in bytes per input byte")
     print(f"{'family':{width}} {'1 MB s':>9} {'4 MB s':>9} {'ratio':>7} {'peak 1 MB':>10} {'peak 4 MB':>10}")
     errors = []
     for name in names:
@@ -282,7 +282,7 @@ def main():
     parser.add_argument("--list", action="store_true", help="print the families and stop")
     parser.add_argument("--only", help="the families whose name holds this (any case)")
     parser.add_argument("--family", help="run one family in this process (with --size)")
-    parser.add_argument("--size", type=int, default=SMALL_MB, help="MB, with --family")
+    parser.add_argument("--size", type=float, default=SMALL_MB, help="MB (a fraction too), with --family")
     parser.add_argument("--once", action="store_true", help="with --family: one parse, no memory measure")
     parser.add_argument("--rounds", type=int, default=3)
     parser.add_argument("--slow", type=float, default=20.0, help="seconds: no 4 MB row, no more rounds")
