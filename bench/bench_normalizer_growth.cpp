@@ -1,5 +1,7 @@
 // Growth of normalize_item on items made of one short unit (or two) repeated, and on fixed
-// hostile families: t(large) / t(small) near the size ratio (10 by default) is linear.
+// hostile families: t(large) / t(small) near the size ratio (10 by default) is linear. A last
+// section times parse_query and parse_rfq_document on attribute lists of many numbers, some whose
+// std::hash collides (colliding_numbers.hpp).
 //
 // Each timing runs in a child process that is killed when it runs past the budget, so a
 // super-linear family is flagged "over budget" and the run still ends.
@@ -22,8 +24,11 @@
 #include <string>
 #include <vector>
 
+#include "brellin/document.hpp"
 #include "brellin/item_normalizer.hpp"
+#include "colliding_numbers.hpp"
 #include "growth_inputs.hpp"
+#include "tarsk/query.hpp"
 
 namespace {
 
@@ -96,16 +101,29 @@ struct Timing {
     double seconds = 0;  // best run when ok
 };
 
-double run_once(const std::string& text) {
-    const auto t0 = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(brellin::normalize_item(text));
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
+// What a text is given to: the item normaliser, or (for the list floods) a whole query or RFQ
+// document, the latter without search phrases, as the Python module asks for it.
+enum class Entry { normalizer, query, rfq };
 
 struct Task {
     std::string text;
     int runs;  // best of these
+    Entry entry = Entry::normalizer;
 };
+
+double run_once(const Task& task) {
+    const auto t0 = std::chrono::steady_clock::now();
+    switch (task.entry) {
+        case Entry::normalizer: benchmark::DoNotOptimize(brellin::normalize_item(task.text)); break;
+        case Entry::query:
+            benchmark::DoNotOptimize(tarsk::parse_query(task.text, tarsk::QueryParts::GroupsOnly));
+            break;
+        case Entry::rfq:
+            benchmark::DoNotOptimize(brellin::parse_rfq_document(task.text, brellin::SearchPhrases::Skip));
+            break;
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+}
 
 // Reads one double from `fd` by `deadline`; false on time-out or end of input.
 bool read_by(int fd, std::chrono::steady_clock::time_point deadline, double& value) {
@@ -142,8 +160,8 @@ std::vector<std::vector<double>> child_times(const std::vector<Task>& tasks, int
             for (const Task& task : tasks) {
                 double best = -1;
                 try {
-                    best = run_once(task.text);
-                    for (int r = 1; r < task.runs && best <= budget; ++r) best = std::min(best, run_once(task.text));
+                    best = run_once(task);
+                    for (int r = 1; r < task.runs && best <= budget; ++r) best = std::min(best, run_once(task));
                 } catch (...) {
                     best = -1;
                 }
@@ -189,6 +207,7 @@ struct Input {
     std::string name;
     std::string shown;  // the unit(s) or the head and tail of the family's small item
     std::function<std::string(std::size_t)> build;
+    Entry entry = Entry::normalizer;
 };
 
 struct Row {
@@ -205,7 +224,9 @@ struct Row {
 // Best of `runs` at the small size then best of `large_runs` at the large, `rounds` times; the
 // round with the lowest ratio counts, since the machine can only slow a run down.
 void measure(Row& row, const Options& o, int rounds, int large_runs) {
-    const std::vector<Task> tasks = {{row.input->build(o.small), o.runs}, {row.input->build(o.large), large_runs}};
+    const Entry entry = row.input->entry;
+    const std::vector<Task> tasks = {{row.input->build(o.small), o.runs, entry},
+                                     {row.input->build(o.large), large_runs, entry}};
     const auto got = child_times(tasks, rounds, o.budget);
     row.small = timing(got, 0, 0, o.budget);
     row.large = timing(got, 0, 1, o.budget);
@@ -221,7 +242,7 @@ void measure(Row& row, const Options& o, int rounds, int large_runs) {
     if (row.small.status != Timing::ok) row.large = row.small;
     if (row.small.status != Timing::ok || row.large.status != Timing::over) return;
     // The median of three rounds: a guess, but not one a single slowed run sets.
-    const auto half = child_times({{row.input->build(o.small / 2), o.runs}, tasks[0]}, 3, o.budget);
+    const auto half = child_times({{row.input->build(o.small / 2), o.runs, entry}, tasks[0]}, 3, o.budget);
     std::vector<double> powers;
     for (std::size_t r = 0; r < half.size(); ++r) {
         const Timing h = timing(half, r, 0, o.budget);
@@ -317,7 +338,8 @@ Slowest print_huge_times(const std::vector<Row>& rows, const Options& o) {
         const Row& r = rows[i];
         if (r.over() || r.failed()) continue;
         ++rank;
-        const Timing t = timing(child_times({{r.input->build(o.huge), 1}}, 1, o.huge_budget), 0, 0, o.huge_budget);
+        const Timing t =
+            timing(child_times({{r.input->build(o.huge), 1, r.input->entry}}, 1, o.huge_budget), 0, 0, o.huge_budget);
         char huge[32] = "failed";
         char ratio[32] = "-";
         if (t.status == Timing::ok) {
@@ -355,6 +377,24 @@ std::vector<Input> make_inputs(const Options& o) {
     return inputs;
 }
 
+// Queries and RFQ documents of one attribute list: numbers whose hash collides, and the
+// consecutive numbers of the same width as the control.
+std::vector<Input> list_floods(const Options& o) {
+    std::vector<Input> floods;
+    for (const bool colliding : {true, false}) {
+        for (const Entry entry : {Entry::query, Entry::rfq}) {
+            const bool query = entry == Entry::query;
+            const std::string head = query ? "abc " : "- abc ";
+            const std::string sep = query ? ", " : "/";
+            auto build = [=](std::size_t size) { return growth::number_list(head, sep, size, colliding); };
+            floods.push_back({std::string(query ? "parse_query" : "parse_rfq_document") + ", " +
+                                  (colliding ? "colliding hash" : "consecutive"),
+                              "\"" + growth::escaped(build(o.small), 120) + "\"", build, entry});
+        }
+    }
+    return floods;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -380,6 +420,16 @@ int main(int argc, char** argv) {
                 size_name(o.small).c_str());
     std::printf("%4s %-22s %10s %10s\n", "", "ratio", "small ms", "large ms");
     for (std::size_t i = 0; i < fixed; ++i) print_row(i + 1, rows[i]);
+
+    const std::vector<Input> floods = list_floods(o);
+    std::printf("\nlist floods (ratio = %s time / %s time):\n", size_name(o.large).c_str(), size_name(o.small).c_str());
+    std::printf("%4s %-22s %10s %10s\n", "", "ratio", "small ms", "large ms");
+    for (std::size_t i = 0; i < floods.size(); ++i) {
+        Row flood;
+        flood.input = &floods[i];
+        measure(flood, o, 3, 3);
+        print_row(i + 1, flood);
+    }
 
     confirm_leaders(rows, o);
     std::sort(rows.begin(), rows.end(), worse);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -162,6 +163,27 @@ inline std::string copies_then_free(std::size_t size, const std::string& front, 
     return s;
 }
 
+// How many phrase lengths the copy index families ask about: sqrt(2n/3), so that phrases of
+// lengths 18, 19, ... take about a third of n bytes.
+inline std::size_t phrase_lengths(std::size_t size) {
+    return static_cast<std::size_t>(std::sqrt(2.0 * static_cast<double>(size) / 3));
+}
+
+// Runs of 300 digits, each followed by the blocked units "5 m6 m7 m8 m9 m" and "Z ", on half
+// the item; then free phrases lead + "5 m" ... lead + "9 m" (after a letter, so that each is a
+// match of its own) repeated. The first free "5 m" cuts its copy from every run in turn, which
+// joins the run to the "6" after it, and so on: every cut makes a long room again, at the end
+// that the next phrase looks up.
+inline std::string rejoined_runs(std::size_t size, const std::string& lead) {
+    std::string run(300, '1');
+    for (const char d : std::string_view("56789")) run += std::string(1, d) + " m";
+    run += "Z ";
+    std::string tail;
+    for (const char d : std::string_view("56789")) tail += " a" + lead + d + " m";
+    const std::string s = repeat_to(run, size / 2);
+    return s + repeat_to(tail, size - std::min(size, s.size()));
+}
+
 inline std::vector<Family> fixed_families() {
     using S = std::string;
     const auto num = [](std::size_t i) { return std::to_string(i + 2); };
@@ -229,7 +251,7 @@ inline std::vector<Family> fixed_families() {
          [](std::size_t size) {
              S s;
              const std::size_t copies = fill(s, size / 2, [](std::size_t i) { return " " + six(i) + " vq"; });
-             for (std::size_t i = copies; i > 0 && s.size() < size; --i) s += " " + six(i - 1) + " v";
+             for (std::size_t i = copies; i > 0 && s.size() < size; --i) s.append(" ").append(six(i - 1)).append(" v");
              return s;
          }},
         {"short copies, then free phrases of every length",
@@ -254,6 +276,38 @@ inline std::vector<Family> fixed_families() {
              fill(s, size, [](std::size_t) { return S("1mm"); });
              return s + "g";
          }},
+        {"copy index, many lengths",
+         [](std::size_t size) {
+             // Ends with 17 bytes of room (one after "m", one after "mw", each blocked by what
+             // follows), then phrases of every length from 18 on, sqrt(2n/3) of them: no end has
+             // room for any, yet every length is asked about once.
+             S phrases;
+             for (std::size_t len = 18; len <= 18 + phrase_lengths(size); ++len)
+                 phrases.append("q").append(len - 1, '2').append("v ");
+             return repeat_to("111111111111111mw", size - std::min(size, phrases.size())) + phrases;
+         }},
+        {"copy index, long rooms",
+         [](std::size_t size) {
+             // Random 318-digit runs, each ending in "mw" that the next run's digits block (ends
+             // with 320 bytes of room), then phrases of random digits of lengths 18 to 317 at most
+             // (300 from 135 KB on) that match none: every end is read as far back as the
+             // longest phrase and asked about every length.
+             Rng rng(318);
+             const auto digits = [&rng](std::size_t k) {
+                 S d(k, '0');
+                 for (char& c : d) c = static_cast<char>('0' + rng.below(10));
+                 return d;
+             };
+             S phrases;
+             const std::size_t last = std::min<std::size_t>(317, 18 + phrase_lengths(size));
+             for (std::size_t len = 18; len <= last; ++len) phrases.append("q").append(digits(len - 1)).append("v ");
+             S s;
+             fill(s, size - std::min(size, phrases.size()), [&](std::size_t) { return digits(318) + "mw"; });
+             return s + phrases;
+         }},
+        {"copy index, rejoined runs", [](std::size_t size) { return rejoined_runs(size, ""); }},
+        {"copy index, rejoined runs, long phrases",
+         [](std::size_t size) { return rejoined_runs(size, S(20, '1')); }},
     };
     // The hostile families of the per-pattern benchmark.
     const Family hostile[] = {
