@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "dims_reference.hpp"
 #include "item_steps.hpp"
 
 namespace {
