@@ -34,12 +34,12 @@ struct Unit {
     bool bounded;
 };
 
-inline constexpr std::array<Unit, 22> UNITS = {{
+inline constexpr auto UNITS = std::to_array<Unit>({
     {"mm", false}, {"cm", false}, {"m", true},    {"oz", false},    {"kg", true},  {"ml", true},
     {"l", true},   {"kw", true},  {"mw", true},   {"kva", true},    {"v", true},   {"ah", true},
     {"w", true},   {"khz", true}, {"hz", true},   {"mhz", true},    {"rpm", true}, {"psi", true},
     {"mpa", true}, {"bar", true}, {"inch", true}, {"inches", true},
-}};
+});
 
 enum class Kind : std::uint8_t { Other, Comma, Point, Digit, Space, Times, Letter };
 
