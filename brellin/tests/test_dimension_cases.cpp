@@ -60,6 +60,10 @@ const Case UNITS[] = {
     {"Wire, 2,5 mm", {"2,5 mm"}, "Wire"},
     {"Box 20\u00D730 cm", {"20\u00D730 cm"}, "Box"},
     {"Crate 2 \u00D7 3 X 4 M", {"2 \u00D7 3 x 4 m"}, "Crate"},
+    // Digits and blanks beyond ASCII.
+    {"Bolt \u0663 mm", {"\u0663 mm"}, "Bolt"},
+    {"Bag \uFF15KG", {"\uFF15kg"}, "Bag"},
+    {"Rod\u2003\u00A05\u00A0mm", {"5\u00A0mm"}, "Rod"},
     // Letters that (?i) folds onto a unit letter: the long s and the Kelvin sign.
     {"Valve 5 P\u017FI", {"5 p\u017Fi"}, "Valve"},
     {"Motor 5 \u212AW", {"5 kw"}, "Motor"},
