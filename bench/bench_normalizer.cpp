@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "brellin/item_normalizer.hpp"
-#include "patterns.hpp"
+#include "dims_reference.hpp"
 
 namespace {
 

@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+#include "dims_items.hpp"
+#include "dims_reference.hpp"
 #include "growth_inputs.hpp"
 #include "item_steps.hpp"
 
@@ -54,41 +56,6 @@ Options parse_options(int argc, char** argv) {
     return o;
 }
 
-// The short pieces the step's own test draws from, and a few more.
-const std::vector<std::string> PIECES = {
-    " ", "  ", ",", ", ", ".", "1", "5", "20", "1,5", "2.5", "x", " x ", "\u00D7", "mm", "cm", "m", "kg", "ml",
-    "l", "kw", "v", "ah", "w", "hz", "khz", "rpm", "psi", "bar", "inch", "inches", "oz", "s", "e", "steel", "t",
-    "a", "5mx", "q", "5m", "\u00E9", "\u0130", "\u212A", "\u017F", "(", ")", "\u0663",
-    "|", "5 v", "\t", "\u00A0", "mpa", "kva", "mhz", "M", "1x", "9999",
-};
-
-std::string from_pieces(growth::Rng& rng) {
-    std::string text;
-    // Bound: at most 24 pieces.
-    for (std::size_t n = rng.below(25); n > 0; --n) text += PIECES[rng.below(PIECES.size())];
-    return text;
-}
-
-// Mostly under 200 bytes: pieces, one or two random units repeated, a fixed family built small.
-std::string generate(std::uint64_t seed, std::uint64_t index) {
-    growth::Rng rng(seed * 0x2545F4914F6CDD1DULL + index);
-    static const std::vector<growth::Family> families = growth::fixed_families();
-    const std::size_t kind = rng.below(100);
-    if (kind < 40) return from_pieces(rng);
-    if (kind < 60) return growth::repeat_to(growth::random_unit(rng), 1 + rng.below(120));
-    if (kind < 75) {
-        const std::string a = growth::random_unit(rng);
-        return growth::two_part(a, growth::random_unit(rng), 2 + rng.below(160));
-    }
-    if (kind < 85) {
-        // A repeated unit with pieces around it.
-        std::string text = from_pieces(rng);
-        text += growth::repeat_to(growth::random_unit(rng), 1 + rng.below(80));
-        return text + from_pieces(rng);
-    }
-    return families[rng.below(families.size())].build(8 + rng.below(192));
-}
-
 struct Outcome {
     std::string working;
     std::vector<std::string> dims;
@@ -123,7 +90,7 @@ struct Disagreement {
 
 int main(int argc, char** argv) {
     const Options o = parse_options(argc, argv);
-    generate(o.seed, 0);  // builds the shared family table before the threads start
+    growth::dims_item(o.seed, 0);  // builds the shared family table before the threads start
     std::atomic<std::uint64_t> compared{0};
     std::atomic<std::uint64_t> disagreeing{0};
     std::mutex found_lock;
@@ -134,7 +101,7 @@ int main(int argc, char** argv) {
         std::uint64_t done = 0;
         // Bound: items t, t + T, t + 2T, ... below the item count.
         for (std::uint64_t i = t; i < o.items; i += o.threads) {
-            const std::string text = generate(o.seed, i);
+            const std::string text = growth::dims_item(o.seed, i);
             Outcome fast = run(brellin::take_dimensions, text);
             Outcome plain = run(brellin::take_dimensions_plain, text);
             ++done;

@@ -5,8 +5,11 @@
 #include <cstdlib>
 #include <memory>
 #include <set>
+#include <string_view>
+#include <vector>
 
-#include "patterns.hpp"
+#include "dimension_automaton.hpp"
+#include "dims_reference.hpp"
 #include "tarsk/pattern.hpp"
 #include "tarsk/text.hpp"
 
@@ -65,19 +68,31 @@ void check_patterns(std::string_view subject) {
         std::unique_ptr<tarsk::Pattern> interpreted;  // the same form without JIT
         std::unique_ptr<tarsk::Pattern> quoted;       // the pattern as written, when it runs another form
     };
-    static const std::vector<Forms> forms = [] {
+    const auto forms_of = [](const std::vector<const tarsk::Pattern*>& patterns) {
         std::vector<Forms> all;
-        for (const tarsk::Pattern* p : brellin::all_patterns()) {
+        for (const tarsk::Pattern* p : patterns) {
             Forms f{p, std::make_unique<tarsk::Pattern>(p->written_text(), p->run_text(), false), nullptr};
             if (!p->run_text().empty()) f.quoted = std::make_unique<tarsk::Pattern>(p->written_text(), "", false);
             all.push_back(std::move(f));
         }
         return all;
-    }();
+    };
+    static const std::vector<Forms> forms = forms_of(brellin::every_pattern());
+    // The dimension automaton's character classes, asked one character at a time.
+    static const std::vector<Forms> classes = forms_of(brellin::dims::class_patterns());
     for (const Forms& f : forms) {
         const auto jit = f.jit->find_all(subject);
         require(same(jit, f.interpreted->find_all(subject)), "JIT and interpreter agree");
         if (f.quoted) require(same(jit, f.quoted->find_all(subject)), "compiled form agrees with the pattern as written");
+    }
+    std::set<std::string_view> characters;
+    for (std::size_t at = 0, len = 0; at < subject.size(); at += len) {
+        tarsk::decode_utf8(subject, at, len);
+        characters.insert(subject.substr(at, len));
+    }
+    for (const std::string_view c : characters) {
+        for (const Forms& f : classes)
+            require(f.jit->is_match(c) == f.interpreted->is_match(c), "JIT and interpreter agree on a character class");
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "brellin/item_normalizer.hpp"
 #include "checks.hpp"
+#include "dims_reference.hpp"
 #include "item_steps.hpp"
 #include "tarsk/text.hpp"
 

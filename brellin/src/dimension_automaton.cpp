@@ -4,6 +4,7 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -105,13 +106,18 @@ struct Trie {
     std::vector<Node> nodes;  // node i is live set FIRST_NODE + i; nodes[0] is the root
     Trie() {
         nodes.emplace_back();
-        for (const std::string_view unit : {"m", "kg", "ml", "l", "kw", "mw", "kva", "v", "ah", "w", "khz", "hz",
-                                            "mhz", "rpm", "psi", "mpa", "bar", "inch", "inches"}) {
-            nodes[walk(unit)].bounded = true;
+        for (const Unit& unit : UNITS) {
+            if (unit.bounded) {
+                nodes[walk(unit.name)].bounded = true;
+                continue;
+            }
+            // A unit without \b ends on its last letter whatever follows; it comes before every
+            // longer name with the same start in DIMS_RE, so nothing goes on past it.
+            char& closes = nodes[walk(unit.name.substr(0, unit.name.size() - 1))].closes;
+            if (closes != 0) throw std::logic_error("two units without \\b share all but their last letter");
+            closes = unit.name.back();
         }
-        nodes[walk("m")].closes = 'm';
-        nodes[walk("c")].closes = 'm';
-        nodes[walk("o")].closes = 'z';
+        if (nodes.size() > CUT - FIRST_NODE) throw std::logic_error("too many unit trie nodes for one byte");
     }
     std::size_t walk(std::string_view letters) {
         std::size_t at = 0;
@@ -233,5 +239,12 @@ Step step(Live live, const CharInfo& c) {
 }
 
 bool bounded_unit(Live live) { return is_node(live) && trie().node(live).bounded; }
+
+std::vector<const tarsk::Pattern*> class_patterns() {
+    const Classes& c = classes();
+    std::vector<const tarsk::Pattern*> out{&c.digit, &c.space, &c.word, &c.times, &c.any_letter};
+    for (const tarsk::Pattern& p : c.letters) out.push_back(&p);
+    return out;
+}
 
 }  // namespace brellin::dims

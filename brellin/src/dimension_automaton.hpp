@@ -17,8 +17,29 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tarsk {
+class Pattern;
+}
 
 namespace brellin::dims {
+
+// DIMS_RE's unit names in its order, "inch(?:es)?" spelled out; `bounded`: a \b follows it
+// there. The unit trie is built from this list; a test reads the names and \b tests back out of
+// the pattern as written and requires the same set.
+struct Unit {
+    std::string_view name;
+    bool bounded;
+};
+
+inline constexpr auto UNITS = std::to_array<Unit>({
+    {"mm", false}, {"cm", false}, {"m", true},    {"oz", false},    {"kg", true},  {"ml", true},
+    {"l", true},   {"kw", true},  {"mw", true},   {"kva", true},    {"v", true},   {"ah", true},
+    {"w", true},   {"khz", true}, {"hz", true},   {"mhz", true},    {"rpm", true}, {"psi", true},
+    {"mpa", true}, {"bar", true}, {"inch", true}, {"inches", true},
+});
 
 enum class Kind : std::uint8_t { Other, Comma, Point, Digit, Space, Times, Letter };
 
@@ -99,5 +120,9 @@ Live start(const CharInfo& c);
 // A node spelling a unit that needs a word boundary after it: a match ends here when a
 // non-word character or the end of the text follows.
 bool bounded_unit(Live live);
+
+// The patterns the character classes are asked of, so that checks can run them on the engine
+// with and without JIT.
+std::vector<const tarsk::Pattern*> class_patterns();
 
 }  // namespace brellin::dims

@@ -14,11 +14,9 @@ std::string clean_item(std::string_view text);
 void take_target_price(std::string& working, NormalizedItem& item);
 void take_quantity(std::string& working, NormalizedItem& item);
 void take_origin(std::string& working, NormalizedItem& item);
-// Dimension phrases, in one pass over one lower-cased copy (item_dimensions.cpp).
+// Dimension phrases, in one pass over one lower-cased copy (item_dimensions.cpp); the plain
+// reference it is checked against is test support (brellin/testing/dims_reference.hpp).
 void take_dimensions(std::string& working, std::vector<std::string>& dims);
-// The same step done plainly (fresh copy and search from the start per phrase); quadratic,
-// kept only as the reference the one-pass form is checked against.
-void take_dimensions_plain(std::string& working, std::vector<std::string>& dims);
 // Splits at commas, trims and joins the pieces with one blank, drops trailing colons.
 std::string dissolve_commas(std::string_view working);
 

@@ -9,7 +9,7 @@ namespace brellin {
 
 // The pattern texts as written, and the forms run instead where PCRE2 would backtrack badly
 // on the written ones; the tests run both on generated texts and compare every match.
-const std::array<PatternForm, 21> PATTERN_FORMS = {{
+const std::array<PatternForm, 20> PATTERN_FORMS = {{
     {"RFQ_DETECT_RE",
      R"((?mi)^\s*\d+[.)]\s|^\s*[-•*·]\s|\btarget\s+\d|\b(?:payment\s+terms?|lead[\s-]?time)\b)",
      R"((?mi)(?=[tpl])(?<!\w)(?:target\s+\d|(?:payment\s+terms?|lead[\s-]?time)(?!\w))|^\s*+(*SKIP)(?:\d+[.)]|[-•*·])\s)",
@@ -132,20 +132,6 @@ const std::array<PatternForm, 21> PATTERN_FORMS = {{
      "The first alternative's blanks and then commas and blanks are one possessive run of the "
      "same set, ended by a closing parenthesis that is in neither; the second alternative's blank "
      "runs are followed by a colon or a parenthesis."},
-    {"DIMS_RE",
-     R"((?i),?\s*(\d+(?:[.,]\d+)?(?:\s*[xX×]\s*\d+(?:[.,]\d+)?)*\s*(?:mm|cm|m\b|oz|kg\b|ml\b|l\b|kw\b|mw\b|kva\b|v\b|ah\b|w\b|khz\b|hz\b|mhz\b|rpm\b|psi\b|mpa\b|bar\b|inch(?:es)?\b)))",
-     R"((?i)(?:,|(?<![,\s]|\d[xX×]|\d\s[xX×]|\d\s\s[xX×]|\d\s\s\s[xX×]|\d\s\s\s\s[xX×])(?=\s)|(?<![,\s\d]|\d[xX×]|\d\s[xX×]|\d\s\s[xX×]|\d\s\s\s[xX×]|\d\s\s\s\s[xX×])(?!(?<=\d[.,])\d++(?![.,]\d))(?=\d)))"
-     R"(\s*+(\d++(?:[.,]\d++)?+(?:\s*+[xX×]\s*+\d++(?:[.,]\d++)?+(?=\s*+[xX×]\s*+\d))*+)"
-     R"((?:\s*+[xX×](*SKIP)\s*+\d++(?:[.,]\d++)?+)?\s*+(?:mm|cm|m\b|oz|kg\b|ml\b|l\b|kw\b|mw\b|kva\b|v\b|ah\b|w\b|khz\b|hz\b|mhz\b|rpm\b|psi\b|mpa\b|bar\b|inch(?:es)?\b)))",
-     "Lookbehind starts as QTY_EN_RE's, also after digit, blanks and x inside a chain, and after "
-     "the decimal point of a number that no further decimal part follows: such starts imply an "
-     "earlier match through the same chain. The chain is taken possessively, a link only when "
-     "another one follows, since giving back a link leaves blanks and x next and giving back part "
-     "of a number leaves a digit, comma or point, and no unit begins with any of these. The last "
-     "link stands alone with (*SKIP) just after its x, reached when no unit follows: every start "
-     "before that x runs through the same chain to the same end and fails the same way, and the "
-     "last number is tried again. No group repeats with anything to give back, so stack use does "
-     "not grow with the text."},
 }};
 
 const PatternForm& pattern_form(std::string_view name) {
@@ -244,10 +230,6 @@ const tarsk::Pattern& EMPTY_PARENS_RE() {
     static const tarsk::Pattern p = build("EMPTY_PARENS_RE");
     return p;
 }
-const tarsk::Pattern& DIMS_RE() {
-    static const tarsk::Pattern p = build("DIMS_RE");
-    return p;
-}
 
 std::vector<const tarsk::Pattern*> all_patterns() {
     std::vector<const tarsk::Pattern*> all{&tarsk::NUMBER_RE()};
@@ -271,7 +253,6 @@ std::vector<const tarsk::Pattern*> all_patterns() {
     all.push_back(&QTY_VI_RE());
     all.push_back(&ORIGIN_VI_RE());
     all.push_back(&EMPTY_PARENS_RE());
-    all.push_back(&DIMS_RE());
     return all;
 }
 

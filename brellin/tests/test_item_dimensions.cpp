@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "dims_items.hpp"
+#include "dims_reference.hpp"
 #include "item_steps.hpp"
 
 namespace {
@@ -108,6 +111,19 @@ TEST(TakeDimensions, SameAsPlainOnGeneratedItems) {
         std::string text;
         for (std::size_t n = count(rng); n > 0; --n) text += pieces[pick(rng)];
         expect_same_as_plain(text);
+    }
+}
+
+TEST(TakeDimensions, SameAsPlainOnAgreementItems) {
+    // The items bench/dims_agreement draws, a short run of them: pieces, random repeated units
+    // and the hostile families built small. Item i is made from the seed and i alone, so a
+    // failure names an item that the long runner makes again.
+    for (std::uint64_t i = 0; i < 300'000; ++i) {
+        expect_same_as_plain(growth::dims_item(1, i));
+        if (HasFatalFailure()) {
+            ADD_FAILURE() << "item " << i << " of seed 1";
+            return;
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "brellin/item_normalizer.hpp"
+#include "dims_reference.hpp"
 #include "item_prechecks.hpp"
 #include "item_steps.hpp"
 #include "patterns.hpp"

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "brellin/item_normalizer.hpp"
-#include "patterns.hpp"
+#include "dims_reference.hpp"
 #include "brellin/segmenter.hpp"
 #include "brellin/trade_terms.hpp"
 #include "tarsk/tokenize.hpp"
@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(Long, PatternSizes, ::testing::ValuesIn(CASES),
 TEST(PatternSizesTable, CoversEveryPattern) {
     std::set<const tarsk::Pattern*> covered;
     for (const Case& c : CASES) covered.insert(&c.pattern());
-    for (const tarsk::Pattern* p : brellin::all_patterns()) EXPECT_TRUE(covered.count(p)) << p->written_text();
+    for (const tarsk::Pattern* p : brellin::every_pattern()) EXPECT_TRUE(covered.count(p)) << p->written_text();
 }
 
 }  // namespace

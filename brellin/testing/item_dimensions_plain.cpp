@@ -1,7 +1,6 @@
-#include "brellin/item_normalizer.hpp"
+#include "dims_reference.hpp"
 #include "item_steps.hpp"
 #include "tarsk/text.hpp"
-#include "patterns.hpp"
 
 namespace brellin {
 
