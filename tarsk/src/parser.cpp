@@ -51,7 +51,7 @@ namespace {
 
 // One segment's group while it is being built.
 struct GroupBuilder {
-    Group group;
+    Group& group;  // built in place in the list of groups
     TextList colors, sizes, materials, genders, specs, standards, ambiguous;
     std::string pending;  // words since the last chunk closed, joined by one space (words are never empty)
 };
@@ -143,8 +143,9 @@ void read_token(const TokenView& t, GroupBuilder& b) {
     }
 }
 
-std::optional<Group> build_group(std::span<const TokenView> seg) {
-    GroupBuilder b;
+// Builds the segment's group into `group`; false when the segment makes none.
+bool build_group(std::span<const TokenView> seg, Group& group) {
+    GroupBuilder b{group, {}, {}, {}, {}, {}, {}, {}, {}};
     std::size_t i = read_leading_quantity(seg, b.group);
     // Each token is read once (a connector also looks at its two neighbours); list entries are
     // kept unique through an ordered index of slots, so no long list is searched.
@@ -157,7 +158,7 @@ std::optional<Group> build_group(std::span<const TokenView> seg) {
         }
     }
     flush_chunk(b.group, b.pending, std::nullopt);
-    if (!b.group.qty && b.group.chunks.empty()) return std::nullopt;
+    if (!b.group.qty && b.group.chunks.empty()) return false;
     Group& g = b.group;
     g.colors = take_texts(std::move(b.colors));
     g.sizes = take_texts(std::move(b.sizes));
@@ -166,18 +167,22 @@ std::optional<Group> build_group(std::span<const TokenView> seg) {
     g.specs = take_texts(std::move(b.specs));
     g.standards = take_texts(std::move(b.standards));
     g.ambiguous = take_texts(std::move(b.ambiguous));
-    return std::move(b.group);
+    return true;
 }
 
 }  // namespace
 
 std::vector<Group> parse_token_views(std::span<const TokenView> all) {
+    // The segments are disjoint and each is scanned twice to find its end, once to count them
+    // (a text of many short groups would otherwise move every group each time the list grows),
+    // once to build them, so each token goes into one group.
+    std::size_t segments = 0;
+    for (std::size_t start = 0; start < all.size(); start = segment_end(all, start)) ++segments;
     std::vector<Group> groups;
-    // The segments are disjoint and each is scanned once to find its end, so each token goes into
-    // one group.
+    groups.reserve(segments);
     for (std::size_t start = 0; start < all.size();) {
         const std::size_t end = segment_end(all, start);
-        if (auto g = build_group(all.subspan(start, end - start))) groups.push_back(std::move(*g));
+        if (!build_group(all.subspan(start, end - start), groups.emplace_back())) groups.pop_back();
         start = end;
     }
     return groups;
