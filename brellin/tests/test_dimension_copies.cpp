@@ -45,6 +45,20 @@ TEST(CopyIndex, WindowsOverLongRunsThatDifferFarBack) {
     expect_same_as_plain(phrases + ends + phrases);
 }
 
+TEST(CopyIndex, WindowsAroundTheLengthWhereRunsGetStacks) {
+    // A copy whose window is the whole run and unit, for runs on either side of the length from
+    // which a run keeps a stack of hashes, and units of one to six letters: a window read short
+    // would miss the copy and cut the match instead.
+    std::string text;
+    for (std::size_t len = 12; len <= 20; ++len) {
+        for (const std::string unit : {"m", "kw", "kva", "inch", "inches"}) {
+            const std::string phrase = std::string(len - 1, '1') + " " + unit;
+            text += "a" + phrase + "q b" + phrase + " ";
+        }
+    }
+    expect_same_as_plain(text);
+}
+
 TEST(CopyIndex, RunsThatCutsJoinAgain) {
     // A copy cut next to a long run joins it to the next phrase's spacers, with and without a
     // stack of hashes on either side; the matches come later and walk the joined runs back.
