@@ -59,6 +59,14 @@ TEST(CopyIndex, WindowsAroundTheLengthWhereRunsGetStacks) {
     expect_same_as_plain(text);
 }
 
+TEST(CopyIndex, CopyCutFromARunWithAStack) {
+    // A copy cut off the top of a run that has a stack of hashes; the spacers after the cut are
+    // then pushed onto that stack, and a later phrase's copy ends after them.
+    const std::string run(20, '2');
+    expect_same_as_plain("a" + run + "1 m5 vq b1 m c" + run + "5 v ");
+    expect_same_as_plain("a" + run + "1 m5 vq b1 m c" + run.substr(3) + "5 v d" + run + "5 v ");
+}
+
 TEST(CopyIndex, RunsThatCutsJoinAgain) {
     // A copy cut next to a long run joins it to the next phrase's spacers, with and without a
     // stack of hashes on either side; the matches come later and walk the joined runs back.
