@@ -1,3 +1,5 @@
+// The RFQ pipeline's entries: a whole document parsed into items, trade terms and report, and
+// the unescaping of its text.
 #pragma once
 
 #include <functional>

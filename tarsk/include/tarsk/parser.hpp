@@ -1,3 +1,4 @@
+// The group parser: a query's token list turned into its groups, and the unit names it writes.
 #pragma once
 
 #include <array>
