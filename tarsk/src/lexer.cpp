@@ -69,11 +69,11 @@ struct Scan {
             find_lexicon_hits(rest.substr(number->unit_at), lookups[ahead]);
             if (const std::size_t n = unit_hits.length(ix.UNIT_MAP)) {
                 const Unit unit = lx.UNIT_MAP[unit_hits.longest(ix.UNIT_MAP)->slot].value;
-                emit(TokenView{TokenKind::Quantity, unit, number->value, {}}, false);
+                emit(TokenView{TokenKind::Quantity, static_cast<std::uint8_t>(unit), number->value, {}}, false);
                 return number->unit_at + n;
             }
             if (is_boundary(rest.substr(number->length))) {
-                emit(TokenView{TokenKind::Quantity, NO_UNIT, number->value, {}}, false);
+                emit(TokenView{TokenKind::Quantity, static_cast<std::uint8_t>(Unit::NO_UNIT), number->value, {}}, false);
                 return number->length;
             }
         }

@@ -164,6 +164,7 @@ Lexicon build_lexicon() {
         {"kazakhstan", "Kazakhstan"},
         {"uzbekistan", "Uzbekistan"},
     };
+    using enum Unit;
     lx.UNIT_MAP = {
         {"kg", KG},        {"kgs", KG},      {"kilogram", KG}, {"g", G},          {"gram", G},
         {"tonne", TONNE},     {"ton", TONNE},      {"tấn", TONNE},      {"đôi", DOI},        {"pcs", PCS},
