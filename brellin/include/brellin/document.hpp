@@ -28,4 +28,9 @@ RfqResult parse_rfq_document(std::string_view text, SearchPhrases phrases = Sear
 // Returns the trade terms. Throws as parse_rfq_document.
 TradeTerms parse_rfq_items(std::string_view text, const std::function<void(RfqItem&&)>& take);
 
+// parse_rfq_items for a caller that already holds the text as unescape_text makes it from valid
+// UTF-8 (the Python module, which unescapes a text to route it): neither the check nor the
+// unescaping is done again. Nothing checks that this is so; any other text is the caller's error.
+TradeTerms parse_unescaped_rfq_items(std::string_view unescaped, const std::function<void(RfqItem&&)>& take);
+
 }  // namespace brellin
