@@ -21,7 +21,8 @@ void run_core(const std::string& query) {
     std::string text = brellin::unescape_text(query);
     if (brellin::looks_like_rfq(text)) {
         // As parse calls it: each item handed over as soon as it is built.
-        auto trade = brellin::parse_rfq_items(text, [](brellin::RfqItem&& item) { benchmark::DoNotOptimize(item); });
+        auto trade = brellin::parse_unescaped_rfq_items(text,
+                                                        [](brellin::RfqItem&& item) { benchmark::DoNotOptimize(item); });
         benchmark::DoNotOptimize(trade);
     } else {
         auto result = tarsk::parse_query(text, tarsk::QueryParts::GroupsOnly);  // as parse calls it

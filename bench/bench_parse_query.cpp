@@ -82,7 +82,7 @@ void BM_parse_tokens(benchmark::State& state, std::int64_t cycle) {
     for (std::int64_t i = 0; static_cast<std::int64_t>(tokens.size()) < state.range(0); ++i) {
         const std::int64_t k = i % cycle;
         tokens.push_back({tarsk::TokenKind::Word, 0, 0.0, "w"});
-        tokens.push_back({tarsk::TokenKind::Quantity, tarsk::NO_UNIT, static_cast<double>(k + 2), {}});
+        tokens.push_back({tarsk::TokenKind::Quantity, static_cast<std::uint8_t>(tarsk::Unit::NO_UNIT), static_cast<double>(k + 2), {}});
         tokens.push_back({tarsk::TokenKind::Standard, 0, 0.0, "ISO " + std::to_string(k)});
     }
     for (auto _ : state) benchmark::DoNotOptimize(tarsk::parse_tokens(tokens));

@@ -76,20 +76,20 @@ RfqItem build_first_group_item(const std::string& item_text, std::uint64_t index
     return item_fields(std::move(normalized), std::move(groups), index, trade);
 }
 
-// The unescaped document, cut into line items, with its trade terms.
+// The text the pipeline reads: checked to be valid UTF-8, then unescaped.
+std::string checked_and_unescaped(std::string_view text) {
+    if (!tarsk::is_valid_utf8(text)) throw std::invalid_argument("document text is not valid UTF-8");
+    return unescape_text(text);
+}
+
+// An unescaped document cut into line items, with its trade terms.
 struct Document {
-    std::string text;
     Segments segments;
     TradeTerms trade;
 };
 
-Document read_document(std::string_view text) {
-    if (!tarsk::is_valid_utf8(text)) throw std::invalid_argument("document text is not valid UTF-8");
-    Document document;
-    document.text = unescape_text(text);
-    document.segments = segment_document(document.text);
-    document.trade = extract_trade_terms(document.text);
-    return document;
+Document read_document(std::string_view unescaped) {
+    return Document{segment_document(unescaped), extract_trade_terms(unescaped)};
 }
 
 }  // namespace
@@ -100,7 +100,8 @@ std::string unescape_text(std::string_view text) {
 }
 
 RfqResult parse_rfq_document(std::string_view text, SearchPhrases phrases) {
-    Document document = read_document(text);
+    std::string unescaped = checked_and_unescaped(text);
+    Document document = read_document(unescaped);
     RfqResult result;
     result.items.reserve(document.segments.items.size());
     std::uint64_t index = 0;
@@ -109,13 +110,17 @@ RfqResult parse_rfq_document(std::string_view text, SearchPhrases phrases) {
     for (const auto& item_text : document.segments.items)
         result.items.push_back(build_item(item_text, ++index, document.trade, phrases));
     result.report = render_rfq_text(result.items, document.trade);
-    result.text = std::move(document.text);
+    result.text = std::move(unescaped);
     result.trade = std::move(document.trade);
     return result;
 }
 
 TradeTerms parse_rfq_items(std::string_view text, const std::function<void(RfqItem&&)>& take) {
-    Document document = read_document(text);
+    return parse_unescaped_rfq_items(checked_and_unescaped(text), take);
+}
+
+TradeTerms parse_unescaped_rfq_items(std::string_view unescaped, const std::function<void(RfqItem&&)>& take) {
+    Document document = read_document(unescaped);
     std::uint64_t index = 0;
     // As in parse_rfq_document: every byte of the document is in at most one item text.
     for (const auto& item_text : document.segments.items)

@@ -9,14 +9,12 @@ namespace brellin {
 
 namespace {
 
-char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // Whether `word` (lower case) starts at `at`, in any ASCII case.
 bool folded_at(std::string_view text, std::size_t at, std::string_view word) {
     if (text.size() - at < word.size()) return false;
     // At most the word's length in bytes.
     for (std::size_t i = 0; i < word.size(); ++i)
-        if (ascii_lower(text[at + i]) != word[i]) return false;
+        if (tarsk::ascii_lower(text[at + i]) != word[i]) return false;
     return true;
 }
 
@@ -42,7 +40,7 @@ bool may_hold_price(std::string_view text) {
 bool may_need_cleaning(std::string_view text) {
     // From each position at most ten bytes are compared ("product", then "pec").
     for (std::size_t at = 0; at < text.size(); ++at) {
-        switch (ascii_lower(text[at])) {
+        switch (tarsk::ascii_lower(text[at])) {
             case '*': return true;
             case 'p':
                 if (folded_at(text, at, "product") || folded_at(text, at, "pec")) return true;

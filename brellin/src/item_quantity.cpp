@@ -6,6 +6,7 @@
 #include "lower_case.hpp"
 #include "occurrence.hpp"
 #include "tarsk/number.hpp"
+#include "tarsk/pattern.hpp"
 #include "tarsk/text.hpp"
 #include "patterns.hpp"
 

@@ -11,16 +11,12 @@
 
 namespace brellin {
 
-bool is_ascii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 std::string lower_copy(std::string_view text) {
     std::string out(text);
     // Each byte is looked at once; the first one beyond ASCII hands the whole text to ICU.
     for (char& c : out) {
         if (static_cast<unsigned char>(c) >= 0x80) return tarsk::to_lower(text);
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        c = tarsk::ascii_lower(c);
     }
     return out;
 }

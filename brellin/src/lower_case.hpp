@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "tarsk/text.hpp"
+
 namespace brellin {
 
-// Whether every byte is below 0x80; each byte is looked at once.
-bool is_ascii(std::string_view text);
+using tarsk::is_ascii;
 
-// tarsk::to_lower, without the case-mapping service for ASCII text, whose full lower-case form
-// is its A-Z mapped to a-z (no ASCII letter has a longer or context-dependent form).
+// tarsk::to_lower, without the case-mapping service for ASCII text, which maps byte by byte.
 std::string lower_copy(std::string_view text);
 
 // Byte length of the full lower-case form of the character at `pos` (as tarsk::to_lower writes

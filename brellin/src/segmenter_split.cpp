@@ -5,6 +5,7 @@
 #include "brellin/segmenter.hpp"
 #include "segmenter_parts.hpp"
 #include "occurrence.hpp"
+#include "tarsk/pattern.hpp"
 #include "tarsk/text.hpp"
 
 namespace brellin {

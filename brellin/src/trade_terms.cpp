@@ -3,6 +3,7 @@
 #include <string>
 
 #include "patterns.hpp"
+#include "tarsk/pattern.hpp"
 #include "tarsk/text.hpp"
 
 namespace brellin {

@@ -66,10 +66,10 @@ ParseResult result_from_query(tarsk::ParseOutput&& output) {
     return result;
 }
 
-ParseResult result_from_rfq(std::string_view text) {
+ParseResult result_from_rfq(std::string_view unescaped) {
     ParseResult result;
-    brellin::TradeTerms trade = brellin::parse_rfq_items(
-        text, [&](brellin::RfqItem&& item) { result.items.push_back(item_from_rfq_item(std::move(item))); });
+    brellin::TradeTerms trade = brellin::parse_unescaped_rfq_items(
+        unescaped, [&](brellin::RfqItem&& item) { result.items.push_back(item_from_rfq_item(std::move(item))); });
     result.is_rfq = true;
     result.trade_currency = std::move(trade.currency);
     result.trade_incoterm = std::move(trade.incoterm);

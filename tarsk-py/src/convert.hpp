@@ -19,8 +19,9 @@ ParsedItem item_from_group(tarsk::Group&& group, std::uint64_t index);
 ParsedItem item_from_rfq_item(brellin::RfqItem&& item);
 
 ParseResult result_from_query(tarsk::ParseOutput&& output);
-// Parses an RFQ document (as parse_rfq_document would) and converts each item as soon as it is
-// built, so the pipeline's records and these are never both held for the whole document.
-ParseResult result_from_rfq(std::string_view text);
+// Parses an RFQ document already unescaped from valid UTF-8 (as parse_rfq_document would) and
+// converts each item as soon as it is built, so the pipeline's records and these are never both
+// held for the whole document.
+ParseResult result_from_rfq(std::string_view unescaped);
 
 }  // namespace morvane

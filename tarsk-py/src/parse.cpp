@@ -13,6 +13,9 @@ namespace {
 
 // The component's record is destroyed before this returns, so only the new record survives.
 ParseResult parse_text(std::string_view query) {
+    // The interpreter hands out well-formed UTF-8 only (a text with lone surrogates is refused when
+    // the argument is bound), and unescaping keeps it so: the RFQ pipeline takes this text as it is,
+    // without checking and unescaping it again.
     std::string text = brellin::unescape_text(query);
     // Python never sees the query's report and copy, nor anything of an RFQ item but its first
     // group and fields (see result_from_rfq).

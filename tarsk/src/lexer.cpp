@@ -19,8 +19,6 @@ TokenView text_token(TokenKind kind, std::string_view text) { return TokenView{k
 TokenView connector_token(Connector c) { return TokenView{TokenKind::Connector, static_cast<std::uint8_t>(c), 0.0, {}}; }
 
 struct Scan {
-    const Lexicon& lx = lexicon();
-    const LexiconIndex& ix = lexicon_index();
     bool vietnamese = false;
     bool size_mode = false;
     bool word_seen = false;
@@ -51,10 +49,10 @@ struct Scan {
         const std::size_t here = pos == ahead_at ? ahead : 1 - ahead;
         if (pos != ahead_at) find_lexicon_hits(rest, lookups[here]);
         const LexiconHits& hits = lookups[here];
-        if (const std::size_t n = hits.length(ix.INTENT_PHRASES)) return n;
+        if (const std::size_t n = hits.length(KeyIndex::INTENT_PHRASES)) return n;
         if (size_mode) {
-            if (const std::size_t n = hits.length(ix.SIZE_MAP)) {
-                emit(text_token(TokenKind::Size, hits.value(ix.SIZE_MAP, lx.SIZE_MAP)), true);
+            if (const std::size_t n = hits.length(KeyIndex::SIZE_MAP)) {
+                emit(text_token(TokenKind::Size, hits.value<KeyIndex::SIZE_MAP>()), true);
                 return n;
             }
             if (const std::size_t n = number_match(rest); n != 0 && is_boundary(rest.substr(n))) {
@@ -67,13 +65,14 @@ struct Scan {
             ahead_at = pos + number->unit_at;
             const LexiconHits& unit_hits = lookups[ahead];
             find_lexicon_hits(rest.substr(number->unit_at), lookups[ahead]);
-            if (const std::size_t n = unit_hits.length(ix.UNIT_MAP)) {
-                const Unit unit = lx.UNIT_MAP[unit_hits.longest(ix.UNIT_MAP)->slot].value;
-                emit(TokenView{TokenKind::Quantity, unit, number->value, {}}, false);
+            if (const std::size_t n = unit_hits.length(KeyIndex::UNIT_MAP)) {
+                const Unit unit = unit_hits.value<KeyIndex::UNIT_MAP>();
+                emit(TokenView{TokenKind::Quantity, static_cast<std::uint8_t>(unit), number->value, {}}, false);
                 return number->unit_at + n;
             }
             if (is_boundary(rest.substr(number->length))) {
-                emit(TokenView{TokenKind::Quantity, NO_UNIT, number->value, {}}, false);
+                const auto no_unit = static_cast<std::uint8_t>(Unit::NO_UNIT);
+                emit(TokenView{TokenKind::Quantity, no_unit, number->value, {}}, false);
                 return number->length;
             }
         }
@@ -87,52 +86,53 @@ struct Scan {
             emit(connector_token(Connector::ListSep), false);
             return 1;
         }
-        if (const std::size_t n = hits.length(ix.TO_WORDS)) {
+        if (const std::size_t n = hits.length(KeyIndex::TO_WORDS)) {
             tokens.push_back(connector_token(Connector::To));
             return n;
         }
-        for (const auto& [words, code] : {std::pair{ix.AND_WORDS, Connector::And}, std::pair{ix.OR_WORDS, Connector::Or}}) {
+        for (const auto& [words, code] :
+             {std::pair{KeyIndex::AND_WORDS, Connector::And}, std::pair{KeyIndex::OR_WORDS, Connector::Or}}) {
             if (const std::size_t n = hits.length(words)) {
                 emit(connector_token(code), false);
                 word_seen = false;
                 return n;
             }
         }
-        if (const std::size_t n = hits.length(ix.SIZE_KEYWORDS)) {
+        if (const std::size_t n = hits.length(KeyIndex::SIZE_KEYWORDS)) {
             emit(TokenView{TokenKind::SizeKeyword, 0, 0.0, {}}, true);
             return n;
         }
-        if (const std::size_t n = hits.length(ix.COLOR_KEYWORDS)) {
+        if (const std::size_t n = hits.length(KeyIndex::COLOR_KEYWORDS)) {
             emit(TokenView{TokenKind::ColorKeyword, 0, 0.0, {}}, false);
             return n;
         }
-        if (const std::size_t n = hits.length(ix.MATERIAL_KEYWORDS)) {
+        if (const std::size_t n = hits.length(KeyIndex::MATERIAL_KEYWORDS)) {
             emit(TokenView{TokenKind::MaterialKeyword, 0, 0.0, {}}, false);
             return n;
         }
-        if (const std::size_t n = hits.length(ix.PROTECTED_PHRASES)) {
+        if (const std::size_t n = hits.length(KeyIndex::PROTECTED_PHRASES)) {
             emit_word(rest.substr(0, n), false);
             return n;
         }
         if (!vietnamese || word_seen) {
-            if (const std::size_t n = map_token(TokenKind::Gender, hits, ix.GENDER_MAP, lx.GENDER_MAP)) return n;
+            if (const std::size_t n = map_token<KeyIndex::GENDER_MAP>(TokenKind::Gender, hits)) return n;
         }
-        const auto prefix = hits.first(ix.STANDARD_PREFIXES);
+        const auto prefix = hits.first(KeyIndex::STANDARD_PREFIXES);
         if (auto standard = read_standard(rest, prefix ? prefix->length : 0)) {
             const std::string& code = codes.emplace_front(std::move(standard->code));
             emit(text_token(TokenKind::Standard, code), false);
             return standard->consumed;
         }
-        if (const std::size_t n = map_token(TokenKind::Color, hits, ix.COLOR_MAP, lx.COLOR_MAP)) return n;
-        if (const std::size_t n = hits.length(ix.SIZE_MAP)) {
-            tokens.push_back(text_token(TokenKind::Size, hits.value(ix.SIZE_MAP, lx.SIZE_MAP)));
+        if (const std::size_t n = map_token<KeyIndex::COLOR_MAP>(TokenKind::Color, hits)) return n;
+        if (const std::size_t n = hits.length(KeyIndex::SIZE_MAP)) {
+            tokens.push_back(text_token(TokenKind::Size, hits.value<KeyIndex::SIZE_MAP>()));
             return n;
         }
         if (!vietnamese || word_seen) {
-            if (const std::size_t n = map_token(TokenKind::Material, hits, ix.MATERIAL_MAP, lx.MATERIAL_MAP)) return n;
+            if (const std::size_t n = map_token<KeyIndex::MATERIAL_MAP>(TokenKind::Material, hits)) return n;
         }
         if (!vietnamese) {
-            if (const std::size_t n = map_token(TokenKind::Country, hits, ix.COUNTRY_MAP, lx.COUNTRY_MAP)) return n;
+            if (const std::size_t n = map_token<KeyIndex::COUNTRY_MAP>(TokenKind::Country, hits)) return n;
         }
         const std::size_t n = fallback_word_length(rest);
         emit_word(rest.substr(0, n), false);
@@ -141,9 +141,10 @@ struct Scan {
 
     // A map step whose token ends size mode and leaves word_seen as it is; returns the bytes
     // consumed, 0 when the map has no qualifying key here.
-    std::size_t map_token(TokenKind kind, const LexiconHits& hits, KeyIndex keys, const LexiconMap& map) {
-        const std::size_t n = hits.length(keys);
-        if (n != 0) emit(text_token(kind, hits.value(keys, map)), false);
+    template <KeyIndex I>
+    std::size_t map_token(TokenKind kind, const LexiconHits& hits) {
+        const std::size_t n = hits.length(I);
+        if (n != 0) emit(text_token(kind, hits.value<I>()), false);
         return n;
     }
 };

@@ -117,18 +117,6 @@ const LexiconTrie& lexicon_trie() {
 
 }  // namespace
 
-const LexiconIndex& lexicon_index() {
-    static const LexiconIndex index = [] {
-        LexiconIndex ix{};
-        std::uint8_t field = 0;
-#define TARSK_INDEX_FIELD(Type, Name) ix.Name = KeyIndex{field++};
-        TARSK_LEXICON_FIELDS(TARSK_INDEX_FIELD)
-#undef TARSK_INDEX_FIELD
-        return ix;
-    }();
-    return index;
-}
-
 void find_lexicon_hits(std::string_view rest, LexiconHits& hits) {
     hits.clear();
     if (rest.empty()) return;
@@ -152,11 +140,11 @@ LexiconHits lexicon_hits(std::string_view rest) {
     return hits;
 }
 
-std::optional<KeyHit> longest_key(const KeyIndex& index, std::string_view rest) {
+std::optional<KeyHit> longest_key(KeyIndex index, std::string_view rest) {
     return lexicon_hits(rest).longest(index);
 }
 
-std::optional<KeyHit> first_prefix(const KeyIndex& index, std::string_view rest) {
+std::optional<KeyHit> first_prefix(KeyIndex index, std::string_view rest) {
     return lexicon_hits(rest).first(index);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -14,19 +15,28 @@
 
 namespace tarsk {
 
-// One list or map of the lexicon, as the trie knows it.
-struct KeyIndex {
-    std::uint8_t field;
+// One list or map of the lexicon, as the trie knows it: its place in the lexicon's field table.
+enum class KeyIndex : std::uint8_t {
+#define TARSK_INDEX_ENUMERATOR(Type, Name) Name,
+    TARSK_LEXICON_FIELDS(TARSK_INDEX_ENUMERATOR)
+#undef TARSK_INDEX_ENUMERATOR
 };
 
-// One index per lexicon list and map, numbered in the order of the lexicon's field table.
-struct LexiconIndex {
-#define TARSK_INDEX_MEMBER(Type, Name) KeyIndex Name;
-    TARSK_LEXICON_FIELDS(TARSK_INDEX_MEMBER)
+// The member of Lexicon that each index stands for.
+template <KeyIndex I>
+struct LexiconMember;
+#define TARSK_INDEX_MEMBER(Type, Name)                                   \
+    template <>                                                          \
+    struct LexiconMember<KeyIndex::Name> {                               \
+        using type = Type;                                               \
+        static constexpr Type Lexicon::*member = &Lexicon::Name;         \
+    };
+TARSK_LEXICON_FIELDS(TARSK_INDEX_MEMBER)
 #undef TARSK_INDEX_MEMBER
-};
 
-const LexiconIndex& lexicon_index();
+// The fields whose keys stand for values: the maps.
+template <KeyIndex I>
+concept MapIndex = !std::same_as<typename LexiconMember<I>::type, LexiconList>;
 
 struct KeyHit {
     std::uint16_t slot;  // position of the key in its list or map
@@ -42,11 +52,15 @@ public:
     std::optional<KeyHit> first(KeyIndex index) const { return hit(first_mask_, first_, index); }
     // Byte length of longest(index), 0 when there is none.
     std::size_t length(KeyIndex index) const {
-        return (longest_mask_ >> index.field & 1) != 0 ? longest_[index.field].length : 0;
+        const std::size_t field = at(index);
+        return (longest_mask_ >> field & 1) != 0 ? longest_[field].length : 0;
     }
-    // The value of a map's longest qualifying key; only when length(index) is not 0.
-    std::string_view value(KeyIndex index, const LexiconMap& map) const {
-        return map[longest_[index.field].slot].value;
+    // The value of map I's longest qualifying key; only when length(I) is not 0. The index alone
+    // picks the map, so no other map's slots can be read with it, and a list has no value.
+    template <KeyIndex I>
+        requires MapIndex<I>
+    auto value() const {
+        return (lexicon().*LexiconMember<I>::member)[longest_[at(I)].slot].value;
     }
 
     // Forgets every key noted so far.
@@ -69,9 +83,11 @@ private:
         std::uint8_t length;
     };
     using Fields = std::array<Found, LEXICON_FIELDS>;
+    static constexpr std::size_t at(KeyIndex index) { return static_cast<std::size_t>(index); }
     static std::optional<KeyHit> hit(std::uint32_t mask, const Fields& found, KeyIndex index) {
-        if ((mask >> index.field & 1) == 0) return std::nullopt;
-        return KeyHit{found[index.field].slot, found[index.field].length};
+        const std::size_t field = at(index);
+        if ((mask >> field & 1) == 0) return std::nullopt;
+        return KeyHit{found[field].slot, found[field].length};
     }
     // Bit f tells that entry f of the array beside it is set; the arrays are left unset otherwise,
     // since most positions match only a few fields.
@@ -87,7 +103,7 @@ LexiconHits lexicon_hits(std::string_view rest);
 void find_lexicon_hits(std::string_view rest, LexiconHits& hits);
 
 // One field's answer alone; the lexer asks lexicon_hits once per position instead.
-std::optional<KeyHit> longest_key(const KeyIndex& index, std::string_view rest);
-std::optional<KeyHit> first_prefix(const KeyIndex& index, std::string_view rest);
+std::optional<KeyHit> longest_key(KeyIndex index, std::string_view rest);
+std::optional<KeyHit> first_prefix(KeyIndex index, std::string_view rest);
 
 }  // namespace tarsk

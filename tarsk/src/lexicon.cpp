@@ -4,21 +4,13 @@ namespace tarsk {
 
 namespace {
 
+// The size scales' keys, scale after scale.
 LexiconMap size_map() {
-    LexiconMap map = {
-        {"xxs", "XXS"}, {"xs", "XS"}, {"s", "S"},       {"m", "M"},       {"l", "L"},
-        {"xl", "XL"},   {"xxl", "XXL"}, {"xxxl", "XXXL"}, {"2xl", "2XL"}, {"3xl", "3XL"},
-        {"4xl", "4XL"}, {"small", "small"}, {"medium", "medium"}, {"large", "large"},
-    };
+    LexiconMap map(LETTER_SIZE_KEYS.begin(), LETTER_SIZE_KEYS.end());
+    map.insert(map.end(), WORD_SIZE_KEYS.begin(), WORD_SIZE_KEYS.end());
     for (const std::string_view size : NUMBER_SIZES) map.push_back({size, size});
-    const LexiconMap rest = {
-        {"dn15", "DN15"},   {"dn20", "DN20"},   {"dn25", "DN25"},   {"dn32", "DN32"},
-        {"dn40", "DN40"},   {"dn50", "DN50"},   {"dn65", "DN65"},   {"dn80", "DN80"},
-        {"dn100", "DN100"}, {"dn150", "DN150"}, {"dn200", "DN200"}, {"dn300", "DN300"},
-        {"schedule 10", "SCH10"}, {"schedule 40", "SCH40"}, {"schedule 80", "SCH80"},
-        {"sch 40", "SCH40"},      {"sch 80", "SCH80"},
-    };
-    map.insert(map.end(), rest.begin(), rest.end());
+    map.insert(map.end(), PIPE_SIZE_KEYS.begin(), PIPE_SIZE_KEYS.end());
+    map.insert(map.end(), SCHEDULE_KEYS.begin(), SCHEDULE_KEYS.end());
     return map;
 }
 
@@ -164,6 +156,7 @@ Lexicon build_lexicon() {
         {"kazakhstan", "Kazakhstan"},
         {"uzbekistan", "Uzbekistan"},
     };
+    using enum Unit;
     lx.UNIT_MAP = {
         {"kg", KG},        {"kgs", KG},      {"kilogram", KG}, {"g", G},          {"gram", G},
         {"tonne", TONNE},     {"ton", TONNE},      {"tấn", TONNE},      {"đôi", DOI},        {"pcs", PCS},

@@ -10,13 +10,6 @@
 
 namespace tarsk {
 
-// The number sizes "27".."46", in ascending order: the lexicon's number-size keys and the
-// group parser's number-size scale both come from this one table.
-inline constexpr std::array<std::string_view, 20> NUMBER_SIZES = {
-    "27", "28", "29", "30", "31", "32", "33", "34", "35", "36",
-    "37", "38", "39", "40", "41", "42", "43", "44", "45", "46",
-};
-
 using LexiconList = std::vector<std::string_view>;
 
 struct LexiconPair {
@@ -24,6 +17,31 @@ struct LexiconPair {
     std::string_view value;
 };
 using LexiconMap = std::vector<LexiconPair>;
+
+// The size scales, each smallest first. The lexicon's SIZE_MAP holds their keys and the group
+// parser expands size ranges along their sizes, both from these tables.
+inline constexpr std::array<LexiconPair, 11> LETTER_SIZE_KEYS{{
+    {"xxs", "XXS"}, {"xs", "XS"}, {"s", "S"}, {"m", "M"}, {"l", "L"}, {"xl", "XL"},
+    {"xxl", "XXL"}, {"xxxl", "XXXL"}, {"2xl", "2XL"}, {"3xl", "3XL"}, {"4xl", "4XL"},
+}};
+inline constexpr std::array<LexiconPair, 3> WORD_SIZE_KEYS{{
+    {"small", "small"}, {"medium", "medium"}, {"large", "large"},
+}};
+// Each number size is its own key.
+inline constexpr std::array<std::string_view, 20> NUMBER_SIZES = {
+    "27", "28", "29", "30", "31", "32", "33", "34", "35", "36",
+    "37", "38", "39", "40", "41", "42", "43", "44", "45", "46",
+};
+inline constexpr std::array<LexiconPair, 12> PIPE_SIZE_KEYS{{
+    {"dn15", "DN15"}, {"dn20", "DN20"}, {"dn25", "DN25"}, {"dn32", "DN32"}, {"dn40", "DN40"}, {"dn50", "DN50"},
+    {"dn65", "DN65"}, {"dn80", "DN80"}, {"dn100", "DN100"}, {"dn150", "DN150"}, {"dn200", "DN200"}, {"dn300", "DN300"},
+}};
+// A schedule may have more than one key.
+inline constexpr std::array<std::string_view, 3> SCHEDULES{"SCH10", "SCH40", "SCH80"};
+inline constexpr std::array<LexiconPair, 5> SCHEDULE_KEYS{{
+    {"schedule 10", SCHEDULES[0]}, {"schedule 40", SCHEDULES[1]}, {"schedule 80", SCHEDULES[2]},
+    {"sch 40", SCHEDULES[1]}, {"sch 80", SCHEDULES[2]},
+}};
 
 struct UnitPair {
     std::string_view key;

@@ -23,17 +23,21 @@ struct UnitName {
 
 // Each unit beside its name; UNIT_NAMES is this table in the units' order, which the check below
 // holds it to.
-constexpr std::array<UnitName, NO_UNIT> UNITS{{
-    {KG, "kg"}, {G, "g"}, {TONNE, "tonne"}, {PCS, "pcs"}, {SETS, "sets"}, {DOZENS, "dozens"},
-    {ROLLS, "rolls"}, {SHEETS, "sheets"}, {DOI, "đôi"}, {M2, "m²"}, {CM, "cm"}, {MM, "mm"},
-    {METERS, "meters"}, {LITERS, "l"}, {ML, "ml"}, {CAI, "cái"}, {BO, "bộ"}, {CUON, "cuộn"},
-    {TAM, "tấm"}, {DRUMS, "drums"}, {PALLETS, "pallets"}, {CARTONS, "cartons"}, {BOX, "box"},
-    {REELS, "reels"}, {HUNDREDS, "hundreds"}, {THOUSANDS, "thousands"}, {FCL, "FCL"},
-}};
+constexpr std::array<UnitName, UNIT_COUNT> unit_table() {
+    using enum Unit;
+    return {{
+        {KG, "kg"}, {G, "g"}, {TONNE, "tonne"}, {PCS, "pcs"}, {SETS, "sets"}, {DOZENS, "dozens"},
+        {ROLLS, "rolls"}, {SHEETS, "sheets"}, {DOI, "đôi"}, {M2, "m²"}, {CM, "cm"}, {MM, "mm"},
+        {METERS, "meters"}, {LITERS, "l"}, {ML, "ml"}, {CAI, "cái"}, {BO, "bộ"}, {CUON, "cuộn"},
+        {TAM, "tấm"}, {DRUMS, "drums"}, {PALLETS, "pallets"}, {CARTONS, "cartons"}, {BOX, "box"},
+        {REELS, "reels"}, {HUNDREDS, "hundreds"}, {THOUSANDS, "thousands"}, {FCL, "FCL"},
+    }};
+}
+constexpr std::array<UnitName, UNIT_COUNT> UNITS = unit_table();
 
 constexpr bool in_unit_order() {
     for (std::size_t i = 0; i < UNITS.size(); ++i) {
-        if (UNITS[i].unit != i) return false;
+        if (static_cast<std::size_t>(UNITS[i].unit) != i) return false;
     }
     return true;
 }
@@ -41,8 +45,8 @@ static_assert(in_unit_order(), "the unit names stand in the order of the units")
 
 }  // namespace
 
-const std::array<std::string_view, NO_UNIT> UNIT_NAMES = [] {
-    std::array<std::string_view, NO_UNIT> names{};
+const std::array<std::string_view, UNIT_COUNT> UNIT_NAMES = [] {
+    std::array<std::string_view, UNIT_COUNT> names{};
     for (std::size_t i = 0; i < UNITS.size(); ++i) names[i] = UNITS[i].name;
     return names;
 }();

@@ -10,12 +10,17 @@ namespace tarsk {
 
 namespace {
 
-constexpr std::array<std::string_view, 11> LETTER_SIZES{"XXS", "XS",  "S",    "M",   "L",  "XL",
-                                                        "XXL", "XXXL", "2XL", "3XL", "4XL"};
-constexpr std::array<std::string_view, 3> WORD_SIZES{"small", "medium", "large"};
-constexpr std::array<std::string_view, 12> PIPE_SIZES{"DN15", "DN20", "DN25", "DN32",  "DN40",  "DN50",
-                                                      "DN65", "DN80", "DN100", "DN150", "DN200", "DN300"};
-constexpr std::array<std::string_view, 3> SCHEDULES{"SCH10", "SCH40", "SCH80"};
+// The sizes of a scale given as lexicon keys with their sizes.
+template <std::size_t N>
+constexpr std::array<std::string_view, N> sizes_of(const std::array<LexiconPair, N>& keys) {
+    std::array<std::string_view, N> sizes{};
+    for (std::size_t i = 0; i < N; ++i) sizes[i] = keys[i].value;
+    return sizes;
+}
+
+constexpr auto LETTER_SIZES = sizes_of(LETTER_SIZE_KEYS);
+constexpr auto WORD_SIZES = sizes_of(WORD_SIZE_KEYS);
+constexpr auto PIPE_SIZES = sizes_of(PIPE_SIZE_KEYS);
 
 std::optional<std::size_t> position_in(std::span<const std::string_view> scale, std::string_view size) {
     const auto it = std::find(scale.begin(), scale.end(), size);

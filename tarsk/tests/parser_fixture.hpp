@@ -13,13 +13,13 @@ namespace tarsk_test {
 
 
 // Units the tests name.
-using tarsk::CAI;
-using tarsk::FCL;
-using tarsk::KG;
-using tarsk::LITERS;
-using tarsk::M2;
-using tarsk::PCS;
-using tarsk::TONNE;
+using tarsk::Unit::CAI;
+using tarsk::Unit::FCL;
+using tarsk::Unit::KG;
+using tarsk::Unit::LITERS;
+using tarsk::Unit::M2;
+using tarsk::Unit::PCS;
+using tarsk::Unit::TONNE;
 
 // A unit code past the named ones, as a hand-made token could carry.
 inline tarsk::Unit unknown_unit(int code) { return static_cast<tarsk::Unit>(code); }

@@ -237,13 +237,12 @@ std::string_view char_prefix(std::string_view s, std::size_t n) {
 
 TEST(LexiconLookup, IndexedLookupsAgreeWithFullScans) {
     const auto& lx = tarsk::lexicon();
-    const auto& ix = tarsk::lexicon_index();
     // Every field of the lexicon's table with its index in the lexer (field i is KeyIndex{i}).
     std::vector<std::pair<tarsk::KeyIndex, std::vector<std::string_view>>> fields;
     for (const tarsk::LexiconField& f : tarsk::lexicon_fields(lx))
         fields.emplace_back(tarsk::KeyIndex{static_cast<std::uint8_t>(fields.size())}, f.keys);
-    EXPECT_EQ(fields[0].first.field, ix.STANDARD_PREFIXES.field);
-    EXPECT_EQ(fields.back().first.field, ix.UNIT_MAP.field);
+    EXPECT_EQ(fields[0].first, tarsk::KeyIndex::STANDARD_PREFIXES);
+    EXPECT_EQ(fields.back().first, tarsk::KeyIndex::UNIT_MAP);
     // Pieces: every key, a cut-off start of every key, and the characters that decide boundaries.
     std::vector<std::string> pieces = {" ",  "  ", "/", "-", ",", ".", "!", "?", ")", "(", ":", "'",
                                        "\u00a0", "\u2019", "x", "é", "1", "s"};
@@ -267,7 +266,7 @@ TEST(LexiconLookup, IndexedLookupsAgreeWithFullScans) {
                 hits += want.has_value();
                 ASSERT_EQ(as_hit(tarsk::longest_key(index, rest)), want) << "text: " << t << " at " << pos;
             }
-            ASSERT_EQ(as_hit(tarsk::first_prefix(ix.STANDARD_PREFIXES, rest)),
+            ASSERT_EQ(as_hit(tarsk::first_prefix(tarsk::KeyIndex::STANDARD_PREFIXES, rest)),
                       scan_first_prefix(lx.STANDARD_PREFIXES, rest))
                 << "text: " << t << " at " << pos;
         }
@@ -275,6 +274,26 @@ TEST(LexiconLookup, IndexedLookupsAgreeWithFullScans) {
     // The generated texts must exercise the matching paths, not only the misses.
     EXPECT_GT(positions, 50000u);
     EXPECT_GT(hits, 2000u);
+}
+
+// A map's value is asked for with its index alone, so no other map can be read with the index's
+// slot, and asking a list for a value does not compile.
+template <tarsk::KeyIndex I>
+concept HasValue = requires(const tarsk::LexiconHits& hits) { hits.value<I>(); };
+static_assert(HasValue<tarsk::KeyIndex::SIZE_MAP> && HasValue<tarsk::KeyIndex::UNIT_MAP>);
+static_assert(!HasValue<tarsk::KeyIndex::AND_WORDS> && !HasValue<tarsk::KeyIndex::STANDARD_PREFIXES>);
+
+TEST(LexiconLookup, ValueReadsTheIndexedMap) {
+    using tarsk::KeyIndex;
+    // "m" is a size, and also the start of longer keys of other maps.
+    const tarsk::LexiconHits size = tarsk::lexicon_hits("m x");
+    ASSERT_NE(size.length(KeyIndex::SIZE_MAP), 0u);
+    EXPECT_EQ(size.value<KeyIndex::SIZE_MAP>(), "M");
+    const tarsk::LexiconHits unit = tarsk::lexicon_hits("m2 x");
+    ASSERT_NE(unit.length(KeyIndex::UNIT_MAP), 0u);
+    EXPECT_EQ(unit.value<KeyIndex::UNIT_MAP>(), tarsk::Unit::M2);
+    const tarsk::LexiconHits several = tarsk::lexicon_hits("đồng nai");
+    EXPECT_EQ(several.value<KeyIndex::MATERIAL_MAP>(), "copper");
 }
 
 TEST(Tokenize, HugeAndHostileTextsFinish) {

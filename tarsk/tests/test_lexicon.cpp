@@ -90,33 +90,33 @@ TEST(Lexicon, NoStandardPrefixStartsAnother) {
 
 TEST(Lexicon, UnitKeysYieldTheirCodes) {
     const std::vector<std::pair<tarsk::Unit, std::vector<std::string_view>>> codes = {
-        {tarsk::KG, {"kg", "kgs", "kilogram"}},
-        {tarsk::G, {"g", "gram"}},
-        {tarsk::TONNE, {"tonne", "ton", "tons", "tấn"}},
-        {tarsk::PCS, {"pcs", "pc", "pieces", "piece"}},
-        {tarsk::SETS, {"sets", "set"}},
-        {tarsk::DOZENS, {"dozens", "dozen"}},
-        {tarsk::ROLLS, {"rolls", "roll"}},
-        {tarsk::SHEETS, {"sheets", "sheet"}},
-        {tarsk::DOI, {"đôi"}},
-        {tarsk::M2, {"m²", "m2"}},
-        {tarsk::CM, {"cm"}},
-        {tarsk::MM, {"mm"}},
-        {tarsk::METERS, {"meters", "meter", "metres", "metre"}},
-        {tarsk::LITERS, {"lít", "liters", "litres"}},
-        {tarsk::ML, {"ml"}},
-        {tarsk::CAI, {"cái", "chiếc"}},
-        {tarsk::BO, {"bộ"}},
-        {tarsk::CUON, {"cuộn"}},
-        {tarsk::TAM, {"tấm"}},
-        {tarsk::DRUMS, {"drums", "drum"}},
-        {tarsk::PALLETS, {"pallets", "pallet"}},
-        {tarsk::CARTONS, {"cartons", "carton"}},
-        {tarsk::BOX, {"boxes", "box"}},
-        {tarsk::REELS, {"reels", "reel"}},
-        {tarsk::HUNDREDS, {"hundreds", "hundred"}},
-        {tarsk::THOUSANDS, {"thousands", "thousand"}},
-        {tarsk::FCL, {"20ft fcl", "fcl"}},
+        {tarsk::Unit::KG, {"kg", "kgs", "kilogram"}},
+        {tarsk::Unit::G, {"g", "gram"}},
+        {tarsk::Unit::TONNE, {"tonne", "ton", "tons", "tấn"}},
+        {tarsk::Unit::PCS, {"pcs", "pc", "pieces", "piece"}},
+        {tarsk::Unit::SETS, {"sets", "set"}},
+        {tarsk::Unit::DOZENS, {"dozens", "dozen"}},
+        {tarsk::Unit::ROLLS, {"rolls", "roll"}},
+        {tarsk::Unit::SHEETS, {"sheets", "sheet"}},
+        {tarsk::Unit::DOI, {"đôi"}},
+        {tarsk::Unit::M2, {"m²", "m2"}},
+        {tarsk::Unit::CM, {"cm"}},
+        {tarsk::Unit::MM, {"mm"}},
+        {tarsk::Unit::METERS, {"meters", "meter", "metres", "metre"}},
+        {tarsk::Unit::LITERS, {"lít", "liters", "litres"}},
+        {tarsk::Unit::ML, {"ml"}},
+        {tarsk::Unit::CAI, {"cái", "chiếc"}},
+        {tarsk::Unit::BO, {"bộ"}},
+        {tarsk::Unit::CUON, {"cuộn"}},
+        {tarsk::Unit::TAM, {"tấm"}},
+        {tarsk::Unit::DRUMS, {"drums", "drum"}},
+        {tarsk::Unit::PALLETS, {"pallets", "pallet"}},
+        {tarsk::Unit::CARTONS, {"cartons", "carton"}},
+        {tarsk::Unit::BOX, {"boxes", "box"}},
+        {tarsk::Unit::REELS, {"reels", "reel"}},
+        {tarsk::Unit::HUNDREDS, {"hundreds", "hundred"}},
+        {tarsk::Unit::THOUSANDS, {"thousands", "thousand"}},
+        {tarsk::Unit::FCL, {"20ft fcl", "fcl"}},
     };
     std::map<std::string_view, tarsk::Unit> want;
     for (const auto& [code, keys] : codes) {
@@ -127,7 +127,7 @@ TEST(Lexicon, UnitKeysYieldTheirCodes) {
     for (const auto& [key, code] : units) {
         ASSERT_TRUE(want.count(key)) << key;
         EXPECT_EQ(code, want[key]) << key;
-        EXPECT_LT(code, tarsk::NO_UNIT);
+        EXPECT_LT(code, tarsk::Unit::NO_UNIT);
     }
 }
 

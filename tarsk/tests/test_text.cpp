@@ -40,6 +40,24 @@ TEST(Text, FullCaseMappings) {
     EXPECT_EQ(to_lower(std::string_view("A\0B", 3)), std::string_view("a\0b", 3));
 }
 
+// The byte-by-byte shortcuts that the lexer and the normaliser take past ICU.
+TEST(Text, AsciiCaseMappingsAreTheFullMappings) {
+    for (int b = 0; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        if (b < 0x80) {
+            EXPECT_EQ(std::string(1, ascii_lower(c)), to_lower(std::string(1, c))) << b;
+            EXPECT_EQ(std::string(1, ascii_upper(c)), to_upper(std::string(1, c))) << b;
+        } else {  // a byte of a longer character is never touched
+            EXPECT_EQ(ascii_lower(c), c) << b;
+            EXPECT_EQ(ascii_upper(c), c) << b;
+        }
+    }
+    EXPECT_TRUE(is_ascii(""));
+    EXPECT_TRUE(is_ascii(std::string_view("A\0\x7f", 3)));
+    EXPECT_FALSE(is_ascii("abc\x80"));
+    EXPECT_FALSE(is_ascii("\xc3\x81o"));
+}
+
 TEST(Text, Utf8Checks) {
     EXPECT_TRUE(is_valid_utf8("áo \xf0\x9f\x98\x80"));
     EXPECT_FALSE(is_valid_utf8("\xff"));

@@ -8,8 +8,8 @@
 
 namespace tarsk_test {
 
-inline tarsk::Token Q(double v, tarsk::Unit unit = tarsk::NO_UNIT) {
-    return {tarsk::TokenKind::Quantity, unit, v, {}};
+inline tarsk::Token Q(double v, tarsk::Unit unit = tarsk::Unit::NO_UNIT) {
+    return {tarsk::TokenKind::Quantity, static_cast<std::uint8_t>(unit), v, {}};
 }
 inline tarsk::Token C(tarsk::Connector c) {
     return {tarsk::TokenKind::Connector, static_cast<std::uint8_t>(c), 0.0, {}};

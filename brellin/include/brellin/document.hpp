@@ -1,3 +1,5 @@
+// The RFQ pipeline's entries: a whole document parsed into items, trade terms and report, and
+// the unescaping of its text.
 #pragma once
 
 #include <functional>
@@ -25,5 +27,10 @@ RfqResult parse_rfq_document(std::string_view text, SearchPhrases phrases = Sear
 // order, so that the caller can turn it into its own record before the next one is made.
 // Returns the trade terms. Throws as parse_rfq_document.
 TradeTerms parse_rfq_items(std::string_view text, const std::function<void(RfqItem&&)>& take);
+
+// parse_rfq_items for a caller that already holds the text as unescape_text makes it from valid
+// UTF-8 (the Python module, which unescapes a text to route it): neither the check nor the
+// unescaping is done again. Nothing checks that this is so; any other text is the caller's error.
+TradeTerms parse_unescaped_rfq_items(std::string_view unescaped, const std::function<void(RfqItem&&)>& take);
 
 }  // namespace brellin

@@ -1,3 +1,5 @@
+// The line-item normaliser: price, currency, quantity, unit, origin and dimensions taken out of
+// one item's text.
 #pragma once
 
 #include <cstddef>
@@ -5,7 +7,6 @@
 #include <string_view>
 
 #include "brellin/records.hpp"
-#include "tarsk/pattern.hpp"
 
 namespace brellin {
 

@@ -1,9 +1,10 @@
+// Telling an RFQ document from a plain query, and cutting a document into preamble, line items
+// and trailer.
 #pragma once
 
 #include <string_view>
 
 #include "brellin/records.hpp"
-#include "tarsk/pattern.hpp"
 
 namespace brellin {
 

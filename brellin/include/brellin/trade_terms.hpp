@@ -1,9 +1,9 @@
+// The document-wide trade terms: currency, incoterm, destination, lead time and payment.
 #pragma once
 
 #include <string_view>
 
 #include "brellin/records.hpp"
-#include "tarsk/pattern.hpp"
 
 namespace brellin {
 

@@ -1,3 +1,4 @@
+// The group parser: a query's token list turned into its groups, and the unit names it writes.
 #pragma once
 
 #include <array>
@@ -10,7 +11,7 @@
 namespace tarsk {
 
 // Unit-of-measure text of each Unit code 0..26.
-extern const std::array<std::string_view, NO_UNIT> UNIT_NAMES;
+extern const std::array<std::string_view, UNIT_COUNT> UNIT_NAMES;
 
 // Turns the token list of one query into its groups, in text order.
 std::vector<Group> parse_tokens(const std::vector<Token>& tokens);

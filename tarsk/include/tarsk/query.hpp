@@ -1,3 +1,4 @@
+// parse_query, the query parser's entry: one query text to its groups, their report and a copy of it.
 #pragma once
 
 #include <string_view>

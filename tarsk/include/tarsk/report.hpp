@@ -1,3 +1,4 @@
+// The group report: groups rendered as text blocks, and the words connectors are written with.
 #pragma once
 
 #include <string>

@@ -50,6 +50,18 @@ bool is_valid_utf8(std::string_view s);
 // Removes White_Space from both ends.
 std::string_view trim(std::string_view s);
 
+// Whether every byte is below 0x80; each byte is looked at once.
+inline bool is_ascii(std::string_view s) {
+    for (const char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+// The full case mappings of an ASCII character: A-Z and a-z trade places, nothing else changes.
+// No ASCII character maps to a longer form or looks at its neighbours, so ASCII text mapped byte by
+// byte is what to_lower / to_upper give. Bytes beyond ASCII come back as they are.
+constexpr char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr char ascii_upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 // Full Unicode case mappings, root locale; one character may become several. Texts of any length give
 // the result of one ICU call over the whole text (ill-formed bytes are copied unchanged).
 std::string to_lower(std::string_view s);

@@ -1,6 +1,7 @@
 // Tokens produced by the lexer and read by the group parser.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -23,11 +24,13 @@ enum class TokenKind : std::uint8_t {
 
 // The unit of a Quantity token; its value indexes UNIT_NAMES. NO_UNIT marks a quantity without
 // unit (and any code past the names, should a token be made by hand).
-enum Unit : std::uint8_t {
+enum class Unit : std::uint8_t {
     KG, G, TONNE, PCS, SETS, DOZENS, ROLLS, SHEETS, DOI, M2, CM, MM, METERS, LITERS, ML, CAI, BO, CUON, TAM,
     DRUMS, PALLETS, CARTONS, BOX, REELS, HUNDREDS, THOUSANDS, FCL,
     NO_UNIT
 };
+// How many units have a name: every code below NO_UNIT.
+inline constexpr std::size_t UNIT_COUNT = static_cast<std::size_t>(Unit::NO_UNIT);
 
 struct Token {
     TokenKind kind{};

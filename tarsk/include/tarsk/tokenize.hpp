@@ -1,3 +1,4 @@
+// The lexer: one query text turned into tokens, and the number pattern it reads quantities with.
 #pragma once
 
 #include <string_view>
