@@ -75,8 +75,15 @@ Outcome run(void (*step)(std::string&, std::vector<std::string>&), const std::st
 
 std::string shown(const Outcome& o) {
     if (!o.error.empty()) return "threw: " + o.error;
-    std::string s = "\"" + growth::escaped(o.working, 1000) + "\" dims [";
-    for (std::size_t i = 0; i < o.dims.size(); ++i) s += (i ? ", \"" : "\"") + growth::escaped(o.dims[i]) + "\"";
+    // Appended piece by piece: GCC 12's -Wrestrict misreads "literal" + std::string&& at -O3.
+    std::string s = "\"";
+    s += growth::escaped(o.working, 1000);
+    s += "\" dims [";
+    for (std::size_t i = 0; i < o.dims.size(); ++i) {
+        s += i ? ", \"" : "\"";
+        s += growth::escaped(o.dims[i]);
+        s += "\"";
+    }
     return s + "]";
 }
 
