@@ -60,7 +60,7 @@ class CopyIndex {
 public:
     static constexpr Index NIL = LinkedText<Index>::NIL;
 
-    explicit CopyIndex(std::size_t n) : group_(n, NIL), key_(hash::random_word()) {}
+    explicit CopyIndex(std::size_t n) : size_(n), key_(hash::random_word()) {}
 
     // `u` now ends a unit that needs \b; it is placed once the text before a match covers it.
     void log_end(Index u) { pending_.push(u); }
@@ -97,7 +97,7 @@ public:
         while (!pending_.empty() && pending_.top() < before) {
             const Index u = pending_.top();
             pending_.pop();
-            if (text.alive(u) && bounded_unit(text.live(u)) && group_[u] == NIL) insert(u, text);
+            if (text.alive(u) && bounded_unit(text.live(u)) && node_of(u) == NIL) insert(u, text);
         }
         const Phrase p(phrase);
         Index u = first_within(root_, p, text);
@@ -249,7 +249,13 @@ private:
         group_[u] = t;
     }
 
-    void insert(Index u, LinkedText<Index>& text) { root_ = insert(root_, u, Window(u, text), text); }
+    void insert(Index u, LinkedText<Index>& text) {
+        // Most items hold no unit that needs \b before a match: the array waits for the first.
+        if (group_.empty()) group_.assign(size_, NIL);
+        root_ = insert(root_, u, Window(u, text), text);
+    }
+
+    Index node_of(Index u) const { return group_.empty() ? NIL : group_[u]; }
 
     Index insert(Index t, Index u, const Window& w, LinkedText<Index>& text) {
         if (t == NIL) {
@@ -291,7 +297,7 @@ private:
     }
 
     void remove(Index u, LinkedText<Index>& text) {
-        if (group_[u] == NIL) return;
+        if (node_of(u) == NIL) return;
         root_ = remove(root_, u, Window(u, text), text);
     }
 
@@ -408,7 +414,8 @@ private:
         return NIL;
     }
 
-    std::vector<Index> group_;  // the node that holds end u, or NIL
+    std::size_t size_;          // bytes of the item
+    std::vector<Index> group_;  // the node that holds end u, or NIL; empty until the first is placed
     std::priority_queue<Index, std::vector<Index>, std::greater<>> pending_;
     std::vector<Node> nodes_;
     std::vector<Index> free_;

@@ -71,8 +71,7 @@ RfqItem build_item(const std::string& item_text, std::uint64_t index, const Trad
 // Only the groups of the parse, which the caller keeps no more of than the first.
 RfqItem build_first_group_item(const std::string& item_text, std::uint64_t index, const TradeTerms& trade) {
     NormalizedItem normalized = normalize_item(item_text);
-    std::vector<tarsk::Group> groups = tarsk::parse_query(normalized.text, tarsk::QueryParts::GroupsOnly).groups;
-    if (groups.size() > 1) groups.erase(groups.begin() + 1, groups.end());
+    std::vector<tarsk::Group> groups = tarsk::parse_query(normalized.text, tarsk::QueryParts::FirstGroupOnly).groups;
     return item_fields(std::move(normalized), std::move(groups), index, trade);
 }
 

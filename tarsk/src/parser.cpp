@@ -176,15 +176,18 @@ bool build_group(std::span<const TokenView> seg, Group& group) {
 
 }  // namespace
 
-std::vector<Group> parse_token_views(std::span<const TokenView> all) {
+std::vector<Group> parse_token_views(std::span<const TokenView> all, std::size_t most) {
     // The segments are disjoint and each is scanned twice to find its end, once to count them
     // (a text of many short groups would otherwise move every group each time the list grows),
-    // once to build them, so each token goes into one group.
-    std::size_t segments = 0;
-    for (std::size_t start = 0; start < all.size(); start = segment_end(all, start)) ++segments;
+    // once to build them, so each token goes into one group. A caller that keeps only the first
+    // groups stops there.
     std::vector<Group> groups;
-    groups.reserve(segments);
-    for (std::size_t start = 0; start < all.size();) {
+    if (most == SIZE_MAX) {
+        std::size_t segments = 0;
+        for (std::size_t start = 0; start < all.size(); start = segment_end(all, start)) ++segments;
+        groups.reserve(segments);
+    }
+    for (std::size_t start = 0; start < all.size() && groups.size() < most;) {
         const std::size_t end = segment_end(all, start);
         if (!build_group(all.subspan(start, end - start), groups.emplace_back())) groups.pop_back();
         start = end;

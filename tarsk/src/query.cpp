@@ -1,5 +1,6 @@
 #include "tarsk/query.hpp"
 
+#include <cstdint>
 #include <forward_list>
 #include <string>
 
@@ -17,9 +18,9 @@ ParseOutput parse_query(std::string_view text, QueryParts parts) {
         std::string storage;
         const std::string_view prepared = prepare_query(text, storage);  // rejects text that is not UTF-8
         std::forward_list<std::string> codes;
-        out.groups = parse_token_views(scan_query(prepared, codes));
+        out.groups = parse_token_views(scan_query(prepared, codes), parts == QueryParts::FirstGroupOnly ? 1 : SIZE_MAX);
     }
-    if (parts == QueryParts::GroupsOnly) return out;
+    if (parts != QueryParts::All) return out;
     out.report = render_report(out.groups);
     out.query = std::string(text);
     return out;

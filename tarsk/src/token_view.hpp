@@ -31,6 +31,6 @@ std::string_view prepare_query(std::string_view input, std::string& storage);
 std::vector<TokenView> scan_query(std::string_view prepared, std::forward_list<std::string>& codes);
 
 // The group parser over views; parse_tokens reads its tokens through it.
-std::vector<Group> parse_token_views(std::span<const TokenView> tokens);
+std::vector<Group> parse_token_views(std::span<const TokenView> tokens, std::size_t most = SIZE_MAX);
 
 }  // namespace tarsk

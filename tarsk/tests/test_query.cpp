@@ -115,11 +115,15 @@ std::vector<std::string> generated_queries(int count) {
 }  // namespace
 
 TEST(ParseQuery, GroupsOnlyGivesTheSameGroups) {
-    // Also: the groups of parse_query are those of parse_tokens over tokenize's merged words.
+    // Also: the groups of parse_query are those of parse_tokens over tokenize's merged words, and
+    // FirstGroupOnly gives the first of them.
     for (const auto& text : generated_queries(4000)) {
         const auto all = tarsk::parse_query(text);
         const auto groups_only = tarsk::parse_query(text, tarsk::QueryParts::GroupsOnly);
         ASSERT_EQ(describe(groups_only.groups), describe(all.groups)) << text;
+        auto first = all.groups;
+        if (first.size() > 1) first.resize(1);
+        ASSERT_EQ(describe(tarsk::parse_query(text, tarsk::QueryParts::FirstGroupOnly).groups), describe(first)) << text;
         ASSERT_EQ(describe(tarsk::parse_tokens(tarsk::tokenize(text))), describe(all.groups)) << text;
         ASSERT_EQ(all.query, text);
         ASSERT_EQ(all.report, tarsk::render_report(all.groups));
