@@ -7,21 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "dims_reference.hpp"
-#include "item_steps.hpp"
+#include "same_as_plain.hpp"
 
 namespace {
-
-void expect_same_as_plain(const std::string& text) {
-    std::string fast = text;
-    std::string plain = text;
-    std::vector<std::string> fast_dims;
-    std::vector<std::string> plain_dims;
-    brellin::take_dimensions(fast, fast_dims);
-    brellin::take_dimensions_plain(plain, plain_dims);
-    ASSERT_EQ(fast_dims, plain_dims) << "on «" << text << "»";
-    ASSERT_EQ(fast, plain) << "on «" << text << "»";
-}
 
 std::string repeat(const std::string& s, int n) {
     std::string out;

@@ -6,21 +6,9 @@
 #include <vector>
 
 #include "dims_items.hpp"
-#include "dims_reference.hpp"
-#include "item_steps.hpp"
+#include "same_as_plain.hpp"
 
 namespace {
-
-void expect_same_as_plain(const std::string& text) {
-    std::string fast = text;
-    std::string plain = text;
-    std::vector<std::string> fast_dims;
-    std::vector<std::string> plain_dims;
-    brellin::take_dimensions(fast, fast_dims);
-    brellin::take_dimensions_plain(plain, plain_dims);
-    ASSERT_EQ(fast, plain) << "on «" << text << "»";
-    ASSERT_EQ(fast_dims, plain_dims) << "on «" << text << "»";
-}
 
 TEST(TakeDimensions, CutsThatJoinOrPrecedeTheMatch) {
     // A cut that joins text into a new phrase before it, an earlier copy of a phrase whose unit
