@@ -1,5 +1,6 @@
 // The one-pass dimension step checked against the plain one on a text: the same phrases, the
-// same text left.
+// same text left. Loops call it under ASSERT_NO_FATAL_FAILURE, so that a broken step stops its
+// test at the first text it gets wrong.
 #pragma once
 
 #include <gtest/gtest.h>
