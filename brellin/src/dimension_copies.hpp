@@ -60,7 +60,7 @@ class CopyIndex {
 public:
     static constexpr Index NIL = LinkedText<Index>::NIL;
 
-    explicit CopyIndex(std::size_t n) : size_(n), key_(hash::random_word()) {}
+    explicit CopyIndex(std::size_t n) : size_(n), key_(hash::process_key()) {}
 
     // `u` now ends a unit that needs \b; it is placed once the text before a match covers it.
     void log_end(Index u) { pending_.push(u); }

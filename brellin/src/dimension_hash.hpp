@@ -36,6 +36,13 @@ inline std::uint64_t base() {
     return b;
 }
 
+// A second word drawn once per process, for what needs a key but no base (the copy index's
+// treap priorities); drawn once since the random device costs a system call.
+inline std::uint64_t process_key() {
+    static const std::uint64_t k = random_word();
+    return k;
+}
+
 // base^k in two multiplications: three tables of 2048 powers each cover every k below 2^33.
 inline std::uint64_t power(std::uint64_t k) {
     struct Tables {

@@ -13,9 +13,9 @@
 #pragma once
 
 #include <algorithm>
-#include <deque>
 #include <cstddef>
 #include <limits>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -97,7 +97,7 @@ public:
             if (count_back(top, LONG) < LONG) return nullptr;
             make_stack(top);
         }
-        return &runs_[run_of_[top]];
+        return runs_[run_of_[top]].get();
     }
 
     // The character's bytes as one symbol (UTF-8 is at most four bytes, and no spacer or letter
@@ -211,7 +211,7 @@ private:
             free_runs_.pop_back();
         } else {
             r = static_cast<Index>(runs_.size());
-            runs_.emplace_back();
+            runs_.push_back(std::make_unique<Run>());
         }
         Index bottom = top;
         while (prev_[bottom] != NIL && spacer(info(prev_[bottom]))) bottom = prev_[bottom];
@@ -222,7 +222,7 @@ private:
     }
 
     void push(Index r, Index x) {
-        auto& cum = runs_[r].cum;
+        auto& cum = runs_[r]->cum;
         cum.push_back(hash::push(cum.empty() ? 0 : cum.back(), symbol(x)));
         run_of_[x] = r;
     }
@@ -234,7 +234,7 @@ private:
 
     // Takes `n` characters off the top of long run `r`.
     void pop(Index r, std::size_t n) {
-        auto& cum = runs_[r].cum;
+        auto& cum = runs_[r]->cum;
         cum.erase(cum.end() - static_cast<std::ptrdiff_t>(n), cum.end());
         if (cum.empty()) release(r);
     }
@@ -255,7 +255,7 @@ private:
     }
 
     void release(Index r) {
-        runs_[r] = Run{};
+        *runs_[r] = Run{};
         free_runs_.push_back(r);
     }
 
@@ -280,7 +280,9 @@ private:
     Index* next_ = nullptr;  // the next linked character, or NIL
     Index* prev_ = nullptr;  // the previous one, or NIL
     Index* run_of_ = nullptr;  // for a spacer of a run with a stack, that stack; else NIL
-    std::deque<Run> runs_;  // a deque: the copy index holds on to runs while it makes others
+    // Each run apart: the copy index holds on to runs while it makes others, and most items
+    // never make one, so nothing is allocated for them.
+    std::vector<std::unique_ptr<Run>> runs_;
     std::vector<Index> free_runs_;
     std::vector<Live> live_;
     Index tail_ = NIL;
