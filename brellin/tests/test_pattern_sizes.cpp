@@ -15,6 +15,7 @@
 
 #include "brellin/item_normalizer.hpp"
 #include "dims_reference.hpp"
+#include "pattern_internal.hpp"
 #include "brellin/segmenter.hpp"
 #include "brellin/trade_terms.hpp"
 #include "tarsk/tokenize.hpp"
