@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "pattern_stats.hpp"
+#include "pattern_internal.hpp"
 #include "patterns.hpp"
 #include "corpus_file.hpp"
 

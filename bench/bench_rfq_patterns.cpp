@@ -128,26 +128,29 @@ void header(const char* title) {
 }
 
 struct Named {
-    const char* name;
-    const tarsk::Pattern& (*get)();
+    std::string name;
+    const tarsk::Pattern& pattern;
 };
 
-const Named PATTERNS[] = {
-    {"RFQ_DETECT_RE", brellin::RFQ_DETECT_RE},         {"NUMBERED_ITEM_RE", brellin::NUMBERED_ITEM_RE},
-    {"BULLET_ITEM_RE", brellin::BULLET_ITEM_RE},       {"ITEM_LINE_RE", brellin::ITEM_LINE_RE},
-    {"TRADE_HEADER_RE", brellin::TRADE_HEADER_RE},     {"CURRENCY_RE", brellin::CURRENCY_RE},
-    {"INCOTERM_PLACE_RE", brellin::INCOTERM_PLACE_RE}, {"INCOTERM_RE", brellin::INCOTERM_RE},
-    {"DESTINATION_RE", brellin::DESTINATION_RE},       {"LEAD_TIME_RE", brellin::LEAD_TIME_RE},
-    {"PAYMENT_RE", brellin::PAYMENT_RE},
-};
+// The segmenter's and the trade terms' patterns.
+std::vector<Named> rfq_patterns() {
+    using brellin::Pat;
+    std::vector<Named> out;
+    for (const Pat p : {Pat::RFQ_DETECT_RE, Pat::NUMBERED_ITEM_RE, Pat::BULLET_ITEM_RE, Pat::ITEM_LINE_RE,
+                        Pat::TRADE_HEADER_RE, Pat::CURRENCY_RE, Pat::INCOTERM_PLACE_RE, Pat::INCOTERM_RE,
+                        Pat::DESTINATION_RE, Pat::LEAD_TIME_RE, Pat::PAYMENT_RE})
+        out.push_back({std::string(brellin::pattern_form(p).name), brellin::pattern(p)});
+    return out;
+}
 
 }  // namespace
 
 int main() {
+    const std::vector<Named> patterns = rfq_patterns();
     double worst = 0;
     header("Patterns as the engine runs them (find_all)");
-    for (const Named& p : PATTERNS)
-        table(p.name, [&](const std::string& s) { (void)p.get().find_all(s); }, 2.0, worst);
+    for (const Named& p : patterns)
+        table(p.name.c_str(), [&](const std::string& s) { (void)p.pattern.find_all(s); }, 2.0, worst);
 
     header("Segmenter and trade-term functions");
     table("looks_like_rfq", [](const std::string& s) { (void)brellin::looks_like_rfq(s); }, 2.0, worst);
@@ -158,22 +161,22 @@ int main() {
 
     double ignored = 0;
     header("Patterns as written, where the engine runs an equivalent form");
-    for (const Named& p : PATTERNS) {
-        if (p.get().run_text().empty()) continue;
-        const tarsk::Pattern quoted(p.get().written_text());
-        table(p.name, [&](const std::string& s) { (void)quoted.find_all(s); }, 2.0, ignored);
+    for (const Named& p : patterns) {
+        if (p.pattern.run_text().empty()) continue;
+        const tarsk::Pattern quoted(p.pattern.written_text());
+        table(p.name.c_str(), [&](const std::string& s) { (void)quoted.find_all(s); }, 2.0, ignored);
     }
 
     // The interpreter has none of the JIT's shortcuts; the fuzz checks compare it with the JIT.
     header("Without JIT: the form run, then the form written where they differ (a size is skipped after a run over 50 ms)");
-    for (const Named& p : PATTERNS) {
-        const tarsk::Pattern run(p.get().written_text(), p.get().run_text(), false);
-        table(p.name, [&](const std::string& s) { (void)run.find_all(s); }, 0.05, ignored);
+    for (const Named& p : patterns) {
+        const tarsk::Pattern run(p.pattern.written_text(), p.pattern.run_text(), false);
+        table(p.name.c_str(), [&](const std::string& s) { (void)run.find_all(s); }, 0.05, ignored);
     }
-    for (const Named& p : PATTERNS) {
-        if (p.get().run_text().empty()) continue;
-        const tarsk::Pattern quoted(p.get().written_text(), {}, false);
-        table(p.name, [&](const std::string& s) { (void)quoted.find_all(s); }, 0.05, ignored);
+    for (const Named& p : patterns) {
+        if (p.pattern.run_text().empty()) continue;
+        const tarsk::Pattern quoted(p.pattern.written_text(), {}, false);
+        table(p.name.c_str(), [&](const std::string& s) { (void)quoted.find_all(s); }, 0.05, ignored);
     }
     return 0;
 }

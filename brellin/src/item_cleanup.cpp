@@ -11,12 +11,12 @@ namespace brellin {
 // Four replacements, each one left-to-right search of the text and one copy of it (the search
 // resumes at the end of each match, so no byte is searched twice by the same replacement).
 std::string clean_item(std::string_view text) {
-    std::string w = BOLD_RE().replace_all(tarsk::trim(text), "$1");
+    std::string w = pattern(Pat::BOLD_RE).replace_all(tarsk::trim(text), "$1");
     // Each trailing point is looked at and dropped once.
     while (!w.empty() && w.back() == '.') w.pop_back();
-    w = PRODUCT_PREFIX_RE().replace_first(w, "");
-    w = SPEC_LABEL_RE().replace_all(w, ", ");
-    return QTY_NA_RE().replace_all(w, "");
+    w = pattern(Pat::PRODUCT_PREFIX_RE).replace_first(w, "");
+    w = pattern(Pat::SPEC_LABEL_RE).replace_all(w, ", ");
+    return pattern(Pat::QTY_NA_RE).replace_all(w, "");
 }
 
 // The comma step: splits at commas, trims and joins the pieces with one blank, drops trailing

@@ -23,7 +23,7 @@ NormalizedItem normalize_item(std::string_view text) {
     if (may_hold_price(working)) take_target_price(working, item);
     if (may_hold_digit(working)) take_quantity(working, item);
     take_origin(working, item);
-    working = EMPTY_PARENS_RE().replace_all(working, "");
+    working = pattern(Pat::EMPTY_PARENS_RE).replace_all(working, "");
     take_dimensions(working, item.dims);
     working = dissolve_commas(working);
     if (item.qty) {

@@ -61,7 +61,7 @@ const NeedleTrie& english_names() {
 
 // "xuất xứ <phrase>": the country comes from any key anywhere in the item, else the phrase.
 bool origin_phrase(std::string& working, std::string_view lowered, NormalizedItem& item) {
-    const auto m = ORIGIN_VI_RE().find(lowered);
+    const auto m = pattern(Pat::ORIGIN_VI_RE).find(lowered);
     if (!m) return false;
     std::optional<std::string> origin;
     const std::vector<std::size_t> found = first_occurrences(vi_keys(), lowered);

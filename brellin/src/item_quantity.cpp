@@ -27,9 +27,9 @@ std::string english_unit(std::string_view vietnamese) {
 // backward search for the phrase that stops at the match at the latest; one cut_span walk.
 void take_quantity(std::string& working, NormalizedItem& item) {
     const std::string lowered = lower_copy(working);
-    std::optional<tarsk::Match> last = QTY_EN_RE().find_last(lowered);
+    std::optional<tarsk::Match> last = pattern(Pat::QTY_EN_RE).find_last(lowered);
     const bool english = last.has_value();
-    if (!english) last = QTY_VI_RE().find_last(lowered);
+    if (!english) last = pattern(Pat::QTY_VI_RE).find_last(lowered);
     if (!last) return;
     const tarsk::Match& m = *last;
     item.qty = tarsk::read_number(m.str(lowered, 1));

@@ -10,7 +10,7 @@ namespace brellin {
 
 // One search for the first match, then one erase that moves the rest of the text once.
 void take_target_price(std::string& working, NormalizedItem& item) {
-    const auto m = TARGET_PRICE_RE().find(working);
+    const auto m = pattern(Pat::TARGET_PRICE_RE).find(working);
     if (!m) return;
     item.price = tarsk::read_number(m->str(working, 1));
     if (m->has(2)) item.currency = tarsk::to_upper(m->str(working, 2));

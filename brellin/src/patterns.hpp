@@ -6,6 +6,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,42 +15,54 @@
 
 namespace brellin {
 
+// The table's patterns, in its order; a pattern is reached by its enumerator, so a misspelt
+// name does not compile. EMPTY_PARENS_RE stays last: PATTERN_COUNT counts from it.
+enum class Pat : std::size_t {
+    RFQ_DETECT_RE,
+    NUMBERED_ITEM_RE,
+    BULLET_ITEM_RE,
+    ITEM_LINE_RE,
+    TRADE_HEADER_RE,
+    CURRENCY_RE,
+    INCOTERM_PLACE_RE,
+    INCOTERM_RE,
+    DESTINATION_RE,
+    LEAD_TIME_RE,
+    PAYMENT_RE,
+    BOLD_RE,
+    PRODUCT_PREFIX_RE,
+    SPEC_LABEL_RE,
+    QTY_NA_RE,
+    TARGET_PRICE_RE,
+    QTY_EN_RE,
+    QTY_VI_RE,
+    ORIGIN_VI_RE,
+    EMPTY_PARENS_RE,
+};
+
+inline constexpr std::size_t PATTERN_COUNT = static_cast<std::size_t>(Pat::EMPTY_PARENS_RE) + 1;
+
 struct PatternForm {
     std::string_view name;
     std::string_view written;  // the pattern as written
     std::string_view run;      // the form the engine runs; empty: the written text itself
-    // Why the run form finds what the written one finds, and from which search offsets.
-    std::string_view why;
+    // Why the run form finds what the written one finds, and from which search offsets: parts
+    // read in order, unused ones empty, so that a reason several forms share is written once.
+    std::array<std::string_view, 4> why;
 };
 
-extern const std::array<PatternForm, 20> PATTERN_FORMS;
+// The parts of `f.why` joined with spaces; empty when the written form is run.
+std::string why_text(const PatternForm& f);
 
-// The entry named `name`; throws std::out_of_range for a name not in the table.
-const PatternForm& pattern_form(std::string_view name);
+// Indexed by Pat.
+extern const std::array<PatternForm, PATTERN_COUNT> PATTERN_FORMS;
 
-// Each compiled on first use from its table entry, looked up by name.
-const tarsk::Pattern& RFQ_DETECT_RE();
-const tarsk::Pattern& NUMBERED_ITEM_RE();
-const tarsk::Pattern& BULLET_ITEM_RE();
-const tarsk::Pattern& ITEM_LINE_RE();
-const tarsk::Pattern& TRADE_HEADER_RE();
-const tarsk::Pattern& CURRENCY_RE();
-const tarsk::Pattern& INCOTERM_PLACE_RE();
-const tarsk::Pattern& INCOTERM_RE();
-const tarsk::Pattern& DESTINATION_RE();
-const tarsk::Pattern& LEAD_TIME_RE();
-const tarsk::Pattern& PAYMENT_RE();
-const tarsk::Pattern& BOLD_RE();
-const tarsk::Pattern& PRODUCT_PREFIX_RE();
-const tarsk::Pattern& SPEC_LABEL_RE();
-const tarsk::Pattern& QTY_NA_RE();
-const tarsk::Pattern& TARGET_PRICE_RE();
-const tarsk::Pattern& QTY_EN_RE();
-const tarsk::Pattern& QTY_VI_RE();
-const tarsk::Pattern& ORIGIN_VI_RE();
-const tarsk::Pattern& EMPTY_PARENS_RE();
+const PatternForm& pattern_form(Pat p);
 
-// Every pattern the shipped code compiles: the lexer's NUMBER_RE and the 20 above.
+// Compiled from its table entry on first use, once even when threads race for it.
+const tarsk::Pattern& pattern(Pat p);
+
+// Every pattern the shipped code compiles: the lexer's NUMBER_RE, then the table's in order.
 std::vector<const tarsk::Pattern*> all_patterns();
 
 }  // namespace brellin

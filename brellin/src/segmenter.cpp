@@ -6,12 +6,14 @@
 namespace brellin {
 
 // One search that stops at the first match.
-bool looks_like_rfq(std::string_view text) { return RFQ_DETECT_RE().is_match(text); }
+bool looks_like_rfq(std::string_view text) { return pattern(Pat::RFQ_DETECT_RE).is_match(text); }
 
 // At most two searches that stop at their first match, then one strategy (see each).
 Segments segment_document(std::string_view text) {
-    if (NUMBERED_ITEM_RE().is_match(text)) return split_by_marker(text, NUMBERED_ITEM_RE());
-    if (BULLET_ITEM_RE().is_match(text)) return split_by_marker(text, BULLET_ITEM_RE());
+    const tarsk::Pattern& numbered = pattern(Pat::NUMBERED_ITEM_RE);
+    if (numbered.is_match(text)) return split_by_marker(text, numbered);
+    const tarsk::Pattern& bullet = pattern(Pat::BULLET_ITEM_RE);
+    if (bullet.is_match(text)) return split_by_marker(text, bullet);
     return segment_by_lines(text);
 }
 

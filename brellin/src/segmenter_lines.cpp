@@ -42,12 +42,12 @@ Segments segment_by_lines(std::string_view text) {
         if (line.empty()) continue;
         if (in_trade) {
             trade.push_back(line);
-        } else if (TRADE_HEADER_RE().is_match(line)) {
+        } else if (pattern(Pat::TRADE_HEADER_RE).is_match(line)) {
             trade.push_back(line);
             in_trade = true;
         } else if (seen_item) {
             out.items.emplace_back(line);
-        } else if (ITEM_LINE_RE().is_match(line)) {
+        } else if (pattern(Pat::ITEM_LINE_RE).is_match(line)) {
             out.items.emplace_back(line);
             seen_item = true;
         } else {

@@ -133,7 +133,7 @@ brellin::NormalizedItem every_step(std::string_view text) {
     brellin::take_target_price(working, item);
     brellin::take_quantity(working, item);
     brellin::take_origin(working, item);
-    working = brellin::EMPTY_PARENS_RE().replace_all(working, "");
+    working = brellin::pattern(brellin::Pat::EMPTY_PARENS_RE).replace_all(working, "");
     brellin::take_dimensions_plain(working, item.dims);
     working = brellin::dissolve_commas(working);
     item.text = item.qty ? tarsk::format_number(*item.qty, 2) + " " + *item.uom + " " + working : working;

@@ -113,8 +113,8 @@ TEST(SegmentDocument, Table) {
 }
 
 TEST(SplitByMarker, NoMarkerKeepsTheTextAsPreamble) {
-    for (const tarsk::Pattern* marker : {&brellin::NUMBERED_ITEM_RE(), &brellin::BULLET_ITEM_RE()}) {
-        const Segments s = brellin::split_by_marker("  hello  ", *marker);
+    for (const brellin::Pat marker : {brellin::Pat::NUMBERED_ITEM_RE, brellin::Pat::BULLET_ITEM_RE}) {
+        const Segments s = brellin::split_by_marker("  hello  ", brellin::pattern(marker));
         EXPECT_EQ(s.preamble, "  hello  ");
         EXPECT_TRUE(s.items.empty());
         EXPECT_EQ(s.trailer, "");
@@ -122,7 +122,7 @@ TEST(SplitByMarker, NoMarkerKeepsTheTextAsPreamble) {
 }
 
 TEST(SplitByMarker, BulletsWhenAskedEvenWithNumbers) {
-    const Segments s = brellin::split_by_marker("1. x\n- a\n- b", brellin::BULLET_ITEM_RE());
+    const Segments s = brellin::split_by_marker("1. x\n- a\n- b", brellin::pattern(brellin::Pat::BULLET_ITEM_RE));
     EXPECT_EQ(s.preamble, "1. x");
     EXPECT_EQ(s.items, (std::vector<std::string>{"a", "b"}));
 }

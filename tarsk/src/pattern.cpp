@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "pattern_stats.hpp"
+#include "pattern_internal.hpp"
 
 namespace tarsk {
 
@@ -82,6 +82,14 @@ std::string_view Match::str(std::string_view subject, std::size_t g) const {
     return subject.substr(groups[g]->start, groups[g]->end - groups[g]->start);
 }
 
+// The one door to a pattern's engine state, for the helpers below and the internals' functions.
+struct PatternAccess {
+    using Impl = Pattern::Impl;
+    static Impl& impl(const Pattern& p) { return *p.impl_; }
+};
+
+using PatternImpl = PatternAccess::Impl;
+
 struct Pattern::Impl {
     pcre2_code* code = nullptr;
     pcre2_match_context* context = nullptr;
@@ -104,7 +112,7 @@ namespace {
 // with more groups gets a block of its own.
 class MatchData {
 public:
-    explicit MatchData(const Pattern::Impl& p) {
+    explicit MatchData(const PatternImpl& p) {
         if (p.group_count + 1 > SHARED_PAIRS) {
             own_ = pcre2_match_data_create_from_pattern(p.code, nullptr);
             if (own_ == nullptr) throw std::bad_alloc();
@@ -154,12 +162,12 @@ std::size_t jit_stack_size(std::size_t subject_size) {
 }
 
 // Runs one match; true on a match, false on none; every other outcome raises.
-bool run(const Pattern::Impl& p, std::string_view subject, std::size_t offset, std::uint32_t options,
+bool run(const PatternImpl& p, std::string_view subject, std::size_t offset, std::uint32_t options,
          pcre2_match_data* md) {
 #ifdef MORVANE_PATTERN_STATS
     const auto started = std::chrono::steady_clock::now();
     struct Count {
-        const Pattern::Impl& p;
+        const PatternImpl& p;
         std::size_t bytes;
         std::chrono::steady_clock::time_point started;
         ~Count() {
@@ -191,7 +199,7 @@ bool run(const Pattern::Impl& p, std::string_view subject, std::size_t offset, s
     throw PatternError("pattern search failed: " + error_text(rc));
 }
 
-Match to_match(const Pattern::Impl& p, pcre2_match_data* md) {
+Match to_match(const PatternImpl& p, pcre2_match_data* md) {
     const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(md);
     Match m;
     m.groups.resize(p.group_count + 1);
@@ -267,11 +275,11 @@ Pattern::~Pattern() = default;
 Pattern::Pattern(Pattern&&) noexcept = default;
 Pattern& Pattern::operator=(Pattern&&) noexcept = default;
 
-PatternStats& pattern_stats(const Pattern& p) { return p.impl_->stats; }
+PatternStats& pattern_stats(const Pattern& p) { return PatternAccess::impl(p).stats; }
 
 StartInfo start_info(const Pattern& p) {
     StartInfo info;
-    const pcre2_code* code = p.impl_->code;
+    const pcre2_code* code = PatternAccess::impl(p).code;
     pcre2_pattern_info(code, PCRE2_INFO_FIRSTCODETYPE, &info.first_type);
     if (info.first_type == 1) pcre2_pattern_info(code, PCRE2_INFO_FIRSTCODEUNIT, &info.first_unit);
     pcre2_pattern_info(code, PCRE2_INFO_LASTCODETYPE, &info.required_type);
@@ -300,7 +308,7 @@ namespace {
 // Bound: the offset grows at least every second pass (only an empty match may leave it where it
 // was, and the next pass then may not match empty there): at most 2 * (size + 1) passes.
 template <class Each>
-void each_match(const Pattern::Impl& p, std::string_view subject, pcre2_match_data* md, Each each) {
+void each_match(const PatternImpl& p, std::string_view subject, pcre2_match_data* md, Each each) {
     std::size_t offset = 0;
     std::uint32_t options = 0;
     while (offset <= subject.size()) {

@@ -61,19 +61,13 @@ public:
     std::string replace_first(std::string_view subject, std::string_view replacement) const;
     std::string replace_all(std::string_view subject, std::string_view replacement) const;
 
-    struct Impl;  // engine state, defined in pattern.cpp
-
 private:
-    friend struct PatternStats& pattern_stats(const Pattern&);
-    friend struct StartInfo start_info(const Pattern&);
+    struct Impl;                  // the engine's state
+    friend struct PatternAccess;  // the engine's own code reaches it (pattern.cpp)
 
     std::string written_;
     std::string run_;
     std::unique_ptr<Impl> impl_;
 };
-
-// The PCRE2 source that `Pattern` compiles for `text` (escapes rewritten); the size tests compile
-// it on the bare engine to see a run form's own stack use.
-std::string translate_pattern(std::string_view text);
 
 }  // namespace tarsk

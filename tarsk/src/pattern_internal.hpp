@@ -1,14 +1,22 @@
-// What a compiled pattern costs and what PCRE2 knows about where its matches can start; for
-// the cost table (bench/bench_pattern_costs.cpp). Searches are counted only in a build with
-// MORVANE_PATTERN_STATS defined, which the cost table's program makes for itself.
+// The pattern helper's internals that its tests and benchmarks look at: the PCRE2 source a
+// pattern text becomes, what a compiled pattern costs, and what PCRE2 knows about where its
+// matches can start. Not part of the library's interface.
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "tarsk/pattern.hpp"
 
 namespace tarsk {
 
+// The PCRE2 source that `Pattern` compiles for `text` (escapes rewritten); the size tests compile
+// it on the bare engine to see a run form's own stack use.
+std::string translate_pattern(std::string_view text);
+
+// For the cost table (bench/bench_pattern_costs.cpp). Searches are counted only in a build with
+// MORVANE_PATTERN_STATS defined, which the cost table's program makes for itself.
 struct PatternStats {
     std::uint64_t searches = 0;
     std::uint64_t bytes = 0;  // subject bytes from the search offset to the end
