@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -20,4 +22,18 @@ inline void expect_same_as_plain(const std::string& text) {
     brellin::take_dimensions_plain(plain, plain_dims);
     ASSERT_EQ(fast_dims, plain_dims) << "on «" << text << "»";
     ASSERT_EQ(fast, plain) << "on «" << text << "»";
+}
+
+// The same on `items` random texts of up to `most` pieces each, drawn with `seed`; stops at the
+// first text the step gets wrong.
+inline void expect_same_as_plain_on_random_items(const std::vector<std::string>& pieces, unsigned seed, int items,
+                                                 std::size_t most) {
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<std::size_t> count(0, most);
+    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+    for (int i = 0; i < items; ++i) {
+        std::string text;
+        for (std::size_t n = count(rng); n > 0; --n) text += pieces[pick(rng)];
+        ASSERT_NO_FATAL_FAILURE(expect_same_as_plain(text));
+    }
 }

@@ -82,14 +82,7 @@ TEST(CopyIndex, SameAsPlainOnItemsWithLongRuns) {
         "1111111111", "22222222222222222", "3", "  ", " ", ",", ".", "x", " x ", "\u2003", "\u0663\u0663\u0663",
         "m", "v", "mw", "kva", "psi", "q", "vq", "mq", "5 m", "5m", "inches", "\u0130", "\u212A", "a", "Z",
     };
-    std::mt19937 rng(2026);
-    std::uniform_int_distribution<std::size_t> count(0, 40);
-    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
-    for (int i = 0; i < 20000; ++i) {
-        std::string text;
-        for (std::size_t n = count(rng); n > 0; --n) text += pieces[pick(rng)];
-        ASSERT_NO_FATAL_FAILURE(expect_same_as_plain(text));
-    }
+    expect_same_as_plain_on_random_items(pieces, 2026, 20000, 40);
 }
 
 }  // namespace

@@ -92,14 +92,7 @@ TEST(TakeDimensions, SameAsPlainOnGeneratedItems) {
         "ml", "l", "kw", "v", "ah", "w", "hz", "khz", "rpm", "psi", "bar", "inch", "inches", "oz", "s", "e",
         "steel", "t", "a", "5mx", "q", "5m", "\u00E9", "\u0130", "\u212A", "\u017F", "(", ")", "\u0663",
     };
-    std::mt19937 rng(77);
-    std::uniform_int_distribution<std::size_t> count(0, 24);
-    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
-    for (int i = 0; i < 20000; ++i) {
-        std::string text;
-        for (std::size_t n = count(rng); n > 0; --n) text += pieces[pick(rng)];
-        ASSERT_NO_FATAL_FAILURE(expect_same_as_plain(text));
-    }
+    expect_same_as_plain_on_random_items(pieces, 77, 20000, 24);
 }
 
 TEST(TakeDimensions, SameAsPlainOnAgreementItems) {
