@@ -32,7 +32,7 @@
 //   a search:   |P| to read the phrase, O(log W) comparisons, |P| to check   O(|P| + log W log n)
 // and the stacks of prefix hashes cost at most two pushes per spacer (dimension_text.hpp). The
 // treap's depth is O(log W) in expectation whatever the input, since its priorities come from a
-// key the input cannot know. Memory: 8 bytes per spacer of a run with a stack; the tree 16 bytes
+// key the input cannot know. Memory: 8 bytes per spacer of a run with a stack; the tree 40 bytes
 // per distinct window and one position per entry of its heaps; the pending heap one position
 // per entry; one position per byte marks which node holds an end.
 //
